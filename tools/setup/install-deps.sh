@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs whatever the build, the tests and the tools need and this machine
+# lacks. Debian 12 packages only; asks apt-get only when something is missing.
+set -e
+PKGS="cmake ninja-build g++ make pkg-config
+qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+libqt6svg6 libqt6multimedia6 qt6-qpa-plugins
+gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+fonts-liberation2 fontconfig
+clang libclang-rt-14-dev
+xvfb xauth imagemagick sox libsox-fmt-mp3 lame
+diatheke sword-text-sparv python3"
+missing=""
+for p in $PKGS; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO=sudo
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $missing
