@@ -46,3 +46,10 @@ fuzz: deps
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+
+# Remake the committed sound pieces and pictures from their sources.
+sounds: build
+	sh tools/synth/make-sounds.sh $(BUILD)
+
+assets: build
+	for s in tools/art/*/make.sh; do sh "$$s" $(BUILD) || exit 1; done
