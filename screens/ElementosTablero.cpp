@@ -1,6 +1,7 @@
 #include "ElementosTablero.h"
 
 #include "Archivos.h"
+#include "BolsaPropiedades.h"
 #include "BotonImagen.h"
 #include "Comod.h"
 #include "CronovaTimer.h"
@@ -94,13 +95,17 @@ ElementosTablero::ElementosTablero(QWidget* t)
     for (size_t k = 0; k < 4; ++k) {
         auto* r = qobject_cast<Resp*>(CrearControl(QStringLiteral("Respuesta.Resp"), t));
         Resp1[k] = r;
-        r->setLetter(QLatin1String(letras[k]));
-        r->setEnabled(false);
+        BolsaPropiedades diseno;
+        diseno.escribir(QStringLiteral("Enabled"), false, true);
+        diseno.escribir(QStringLiteral("Letter"), QString::fromLatin1(letras[k]), QStringLiteral("A"));
+        r->ReadProperties(diseno);
         r->setGeometry(cajas[k]);
     }
 
     comod = qobject_cast<Comod*>(CrearControl(QStringLiteral("Comodines.Comod"), t));
-    comod->setEnabled(false);
+    BolsaPropiedades disenoComod;
+    disenoComod.escribir(QStringLiteral("Enabled"), false, true);
+    comod->ReadProperties(disenoComod);
     comod->setGeometry(rectDiseno(120, 3840, 2355, 795));
 
     Timer1 = new Cronova::Timer(t);

@@ -13,7 +13,7 @@ std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a)
     LeerAjustesInicio(m, a);
     auto t = std::make_unique<Tablero>(m, a);
     if (!t->Cargar()) {
-        QMessageBox::critical(nullptr, QStringLiteral("Orvalia"), Pregunta::MensajeError());
+        QMessageBox::critical(nullptr, Pregunta::TituloError(), Pregunta::MensajeError());
         return nullptr;
     }
     t->setWindowTitle(QStringLiteral("Orvalia"));

@@ -53,7 +53,7 @@ int estadoMayusculas(Qt::KeyboardModifiers mods)
 Tablero::Tablero(Modulo& m, Almacen& a, Dependencias d, QWidget* parent)
     : QWidget(parent), m_(m), a_(a), el_(std::make_unique<ElementosTablero>(this)),
       mp1_(d.mp1 ? d.mp1 : new ReproductorQt(this)), mp2_(d.mp2 ? d.mp2 : new ReproductorQt(this)),
-      sonido_(new Sonido(m, *mp1_, *mp2_, this))
+      sonido_(new Sonido(m, *mp1_, *mp2_, this)), carpetaBase_(d.carpetaBase)
 {
     setObjectName(QStringLiteral("Tablero"));
     setAttribute(Qt::WA_StyledBackground);
@@ -90,7 +90,7 @@ bool Tablero::Cargar()
 {
     sonido_->IniciaMusica();
     Toca(0);
-    qtn_ = Pregunta::Crear(CarpetaPrograma());
+    qtn_ = Pregunta::Crear(carpetaBase_.isEmpty() ? CarpetaPrograma() : carpetaBase_);
     if (!qtn_) {
         descargado_ = true;  // nothing is to be written on the way out
         return false;

@@ -18,6 +18,7 @@ namespace Cronova { class Timer; }
 struct DependenciasTablero {
     Reproductor* mp1 = nullptr;  // null: a real player
     Reproductor* mp2 = nullptr;
+    QString carpetaBase;         // empty: the question base beside the program
 };
 
 // The game's main window: question, answers, lifelines, ladder, countdown
@@ -113,6 +114,7 @@ private:
     QPointer<Estadisticas> est_;
     qint16 nivel_ = 1;
     qint16 elegida_ = -1;
+    QString carpetaBase_;
     bool cargadoOk_ = false;
     bool descargado_ = false;
 };

@@ -1,5 +1,6 @@
 #include "Dialog1.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -16,4 +17,9 @@ void Dialog1::Muestra(const QString& msj, qint32)
 {
     texto_->setText(msj);
     exec();
+}
+void Dialog1::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        accept();
 }

@@ -10,6 +10,9 @@ public:
     explicit Dialog1(QWidget* parent = nullptr);
     void Muestra(const QString& msj, qint32 carita);
 
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     QLabel* texto_;
 };

@@ -3,6 +3,7 @@
 #include "Modulo.h"
 #include "Premios.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -26,4 +27,9 @@ Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidge
                                 this));
     }
     resize(441, 271);
+}
+void Posiciones::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        accept();
 }

@@ -9,4 +9,7 @@ class Posiciones : public QDialog {
     Q_OBJECT
 public:
     Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidget* parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
