@@ -1,0 +1,43 @@
+#pragma once
+#include "FilaBase.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The question base file: the whole table as one tagged value, an array of
+// two dimensions (ten fields by N + 1 rows), little-endian.
+class ArchivoBase {
+public:
+    struct Lectura {
+        TablaBase tabla;
+        QString error;    // empty when the file holds a usable table
+        qint64 fila = -1; // the row at fault, when one is
+        bool reagrupada = false; // levels stood out of order and were regrouped
+        bool valida() const { return error.isEmpty(); }
+    };
+
+    // The table's structure only: header, tags, lengths, nothing after the
+    // last value. Rows are not judged.
+    static Lectura leerEstructura(const QByteArray& datos);
+    // A table the game can play: the structure, then every row's level and
+    // right letter, then the levels (see comprobarNiveles).
+    static Lectura leer(const QByteArray& datos);
+    static Lectura leerArchivo(const QString& ruta);
+
+    // Row checks the game relies on; an empty text when the row is sound.
+    static QString errorDeFila(const FilaBase& fila);
+    // Every level 1..5 present, rows grouped by level in ascending order.
+    static QString comprobarNiveles(TablaBase& tabla, bool* reagrupada = nullptr);
+
+    static QByteArray serializar(const TablaBase& tabla);
+    // Writes through a temporary file beside ruta and puts it in place only
+    // once complete; on failure the old file stays as it was.
+    static bool escribir(const QString& ruta, const TablaBase& tabla);
+
+    // Test seam: the writer fails once it has written this many bytes
+    // (-1, the default, never). Lets a test stand in for a full disk.
+    static void fijarLimiteEscritura(qint64 bytes);
+
+    static constexpr quint16 EtiquetaTabla = 0x200C;
+    static constexpr int Niveles = 5;
+};

@@ -1,0 +1,103 @@
+#include "PuntajePuntos.h"
+
+#include "Premios.h"
+
+#include <QPainter>
+
+namespace Puntaje {
+
+namespace {
+const QColor kAzul(0, 0, 128);
+const QColor kAzulOscuro(4, 8, 60);
+const QColor kOro(255, 204, 48);
+const QColor kOroPalido(214, 170, 60);
+const QColor kBlanco(255, 250, 235);
+}
+
+Puntos::Puntos(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Puntos1"));
+}
+
+void Puntos::setNivelActual(qint16 escalon)
+{
+    if (escalon == nivel_)
+        return;
+    nivel_ = escalon;
+    update();
+}
+
+QString Puntos::PuntosGanados() const
+{
+    return nivel_ <= 0 ? QStringLiteral("0") : TextoPremio(nivel_ - 1);
+}
+
+void Puntos::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF caja = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+
+    QLinearGradient fondo(caja.topLeft(), caja.bottomRight());
+    fondo.setColorAt(0, kAzul);
+    fondo.setColorAt(1, kAzulOscuro);
+    p.setPen(QPen(kOro, 1));
+    p.setBrush(fondo);
+    const double esquina = qMin(caja.width(), caja.height()) * 0.06;
+    p.drawRoundedRect(caja, esquina, esquina);
+
+    // Rows follow the height, so the ladder grows with the board.
+    const int pasos = Premios::PasoMaximo;
+    const double margen = qMax(1.0, caja.height() * 0.012);
+    const double alto = (caja.height() - 2 * margen) / pasos;
+    const double izq = caja.left() + qMax(2.0, caja.width() * 0.04);
+    const double der = caja.right() - qMax(2.0, caja.width() * 0.04);
+
+    QFont f(QStringLiteral("Arial"));
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    f.setBold(true);
+    f.setPixelSize(qMax(5, int(alto * 0.62)));
+    QFont chica = f;
+    chica.setPixelSize(qMax(4, int(alto * 0.5)));
+
+    for (int escalon = pasos; escalon >= 1; --escalon) {
+        const double top = caja.top() + margen + (pasos - escalon) * alto;
+        const QRectF fila(izq, top + alto * 0.06, der - izq, alto * 0.88);
+        const bool actual = escalon == nivel_;
+        const bool garantizado = Premios::esGarantizado(escalon);
+
+        QColor tinta = garantizado ? kBlanco : kOroPalido;
+        if (actual) {
+            QLinearGradient luz(fila.topLeft(), fila.bottomLeft());
+            luz.setColorAt(0, QColor(255, 230, 130));
+            luz.setColorAt(0.5, kOro);
+            luz.setColorAt(1, QColor(200, 140, 20));
+            p.setPen(Qt::NoPen);
+            p.setBrush(luz);
+            p.drawRoundedRect(fila, fila.height() * 0.35, fila.height() * 0.35);
+            tinta = kAzul;
+        } else if (garantizado) {
+            p.setPen(QPen(QColor(255, 204, 48, 110), 1));
+            p.setBrush(QColor(255, 204, 48, 28));
+            p.drawRoundedRect(fila, fila.height() * 0.35, fila.height() * 0.35);
+        }
+
+        const QRectF texto = fila.adjusted(fila.height() * 0.25, 0, -fila.height() * 0.3, 0);
+        p.setPen(tinta);
+        p.setFont(chica);
+        p.drawText(texto, Qt::AlignLeft | Qt::AlignVCenter, QString::number(escalon));
+        // Steps already climbed carry a small diamond beside their number.
+        if (escalon < nivel_ && !actual) {
+            const double d = fila.height() * 0.16;
+            const QPointF c(texto.left() + fila.height() * 1.05, fila.center().y());
+            p.setPen(Qt::NoPen);
+            p.setBrush(kOro);
+            p.drawPolygon(QPolygonF({c + QPointF(0, -d), c + QPointF(d, 0), c + QPointF(0, d), c + QPointF(-d, 0)}));
+        }
+        p.setPen(tinta);
+        p.setFont(garantizado || actual ? f : chica);
+        p.drawText(texto, Qt::AlignRight | Qt::AlignVCenter, TextoPremio(escalon));
+    }
+}
+
+}

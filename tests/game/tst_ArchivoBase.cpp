@@ -1,0 +1,207 @@
+#include "ArchivoBase.h"
+#include "fakes/BaseDePrueba.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+// Builds base files byte by byte, independently of the writer under test.
+class Bytes {
+public:
+    Bytes& u16(quint16 v) { char b[2]; qToLittleEndian(v, b); d.append(b, 2); return *this; }
+    Bytes& i32(qint32 v) { char b[4]; qToLittleEndian(v, b); d.append(b, 4); return *this; }
+    Bytes& raw(const QByteArray& b) { d.append(b); return *this; }
+    Bytes& cabecera(qint32 filas, bool camposPrimero = true)
+    {
+        u16(0x200C).u16(2);
+        if (camposPrimero)
+            i32(10).i32(0).i32(filas).i32(0);
+        else
+            i32(filas).i32(0).i32(10).i32(0);
+        return *this;
+    }
+    Bytes& texto(const QByteArray& t) { return u16(8).u16(quint16(t.size())).raw(t); }
+    Bytes& e16(qint16 v) { return u16(2).u16(quint16(v)); }
+    Bytes& e32(qint32 v) { return u16(3).i32(v); }
+    Bytes& r32(float v) { quint32 b; memcpy(&b, &v, 4); return u16(4).i32(qint32(b)); }
+    Bytes& r64(double v) { quint64 b; memcpy(&b, &v, 8); char x[8]; qToLittleEndian(b, x); u16(5); d.append(x, 8); return *this; }
+    // A plain row: Orden, Nivel, five texts, letter, Veces, ID.
+    Bytes& fila(int nivel, const QByteArray& letra = "A", int id = 1)
+    {
+        r32(float(id % 1000)).e16(qint16(nivel)).texto("P").texto("a").texto("b").texto("c").texto("d");
+        return texto(letra).e16(0).e32(id);
+    }
+    QByteArray d;
+};
+
+static QByteArray basePlana(bool camposPrimero = true)
+{
+    Bytes b;
+    b.cabecera(5, camposPrimero);
+    for (int n = 1; n <= 5; ++n)
+        b.fila(n, "B", n);
+    return b.d;
+}
+
+class TstArchivoBase : public QObject {
+    Q_OBJECT
+private slots:
+    void idaYVueltaConCadaEtiqueta()
+    {
+        // Every tag in some field, Windows-1252 bytes that UTF-8 cannot hold
+        // (0x81 is unassigned), an empty text and odd float bits.
+        Bytes b;
+        b.cabecera(6);
+        b.r64(47.0).e32(1).texto("\xbfQui\xe9n?\x81").texto("").u16(0).texto("C\xf1").e16(-3).texto("Cx").r32(12.5f).r64(-1e300);
+        b.u16(0).e16(2).texto("x").texto("a").texto("b").texto("c").texto("d").texto("D").u16(0).texto("99");
+        b.r32(999.0f).r64(3.0).texto("x").texto("a").texto("b").texto("c").texto("d").texto("A").e32(70000).e16(5);
+        b.e16(1).r32(4.0f).texto("x").e16(7).r32(1.25f).r64(2.5).e32(-1).texto("B").r32(3.0f).r64(8.0);
+        b.e32(5).e32(5).texto("x").texto("a").texto("b").texto("c").texto("d").texto("A").e16(32767).e32(-2147483647 - 1);
+        b.e32(5).e16(5).texto(QByteArray(300, 'z')).texto("a").texto("b").texto("c").texto("d").texto("Dz").e16(0).e16(0);
+        const auto l = ArchivoBase::leer(b.d);
+        QVERIFY2(l.valida(), qPrintable(l.error));
+        QCOMPARE(l.tabla.size(), size_t(6));
+        QCOMPARE(l.tabla[0][FilaBase::Enunciado].aTexto(), QStringLiteral("¿Quién?\u0081"));
+        QCOMPARE(l.tabla[0][FilaBase::RespB].etiqueta(), ValorEtiquetado::Vacio);
+        QCOMPARE(ArchivoBase::serializar(l.tabla), b.d);
+    }
+
+    void ordenDeDimensiones()
+    {
+        // The bound pairs may come in either order; the writer keeps one.
+        const auto a = ArchivoBase::leer(basePlana(true));
+        const auto b = ArchivoBase::leer(basePlana(false));
+        QVERIFY(a.valida() && b.valida());
+        QVERIFY(a.tabla == b.tabla);
+        QCOMPARE(ArchivoBase::serializar(b.tabla), basePlana(true));
+    }
+
+    void archivoMalo_data()
+    {
+        QTest::addColumn<QByteArray>("datos");
+        const QByteArray buena = basePlana();
+        QTest::newRow("vacío") << QByteArray();
+        QTest::newRow("solo etiqueta") << buena.left(2);
+        QTest::newRow("cabecera cortada") << buena.left(19);
+        QTest::newRow("cortado en un valor") << buena.left(buena.size() - 3);
+        QTest::newRow("falta el último valor") << buena.left(buena.size() - 6);
+        QTest::newRow("sobran bytes") << buena + QByteArray("\0", 1);
+        QTest::newRow("no es tabla") << Bytes().u16(8).u16(1).raw("x").d;
+        QTest::newRow("una dimensión") << Bytes().u16(0x200C).u16(1).i32(10).i32(0).raw(buena.mid(12)).d;
+        QTest::newRow("tres dimensiones") << Bytes().u16(0x200C).u16(3).raw(buena.mid(4)).d;
+        QTest::newRow("nueve campos") << Bytes().u16(0x200C).u16(2).i32(9).i32(0).i32(5).i32(0).raw(buena.mid(20)).d;
+        QTest::newRow("filas desde 1") << Bytes().u16(0x200C).u16(2).i32(10).i32(0).i32(5).i32(1).raw(buena.mid(20)).d;
+        QTest::newRow("sin filas") << Bytes().cabecera(0).d;
+        QTest::newRow("filas negativas") << Bytes().cabecera(-5).raw(buena.mid(20)).d;
+        QTest::newRow("cuenta enorme") << Bytes().cabecera(0x7FFFFFFF).raw(buena.mid(20)).d;
+        QTest::newRow("cuenta sin respaldo") << Bytes().cabecera(6).raw(buena.mid(20)).d;
+        QTest::newRow("etiqueta desconocida") << Bytes().cabecera(1).u16(7).i32(0).d;
+        QTest::newRow("etiqueta de tabla anidada") << Bytes().cabecera(1).raw(buena).d;
+        QTest::newRow("texto más largo que el archivo")
+            << Bytes().cabecera(1).r32(1).e16(1).u16(8).u16(60000).raw("abc").d;
+        auto conFila = [](int nivel, const QByteArray& letra, Bytes nivelRaro = Bytes()) {
+            Bytes b;
+            b.cabecera(6);
+            for (int n = 1; n <= 5; ++n)
+                b.fila(n, "A", n);
+            if (nivelRaro.d.isEmpty())
+                b.fila(nivel, letra, 9);
+            else
+                b.r32(1).raw(nivelRaro.d).texto("P").texto("a").texto("b").texto("c").texto("d").texto(letra).e16(0).e32(9);
+            return b.d;
+        };
+        QTest::newRow("nivel 0") << conFila(0, "A");
+        QTest::newRow("nivel 6") << conFila(6, "A");
+        QTest::newRow("nivel -1") << conFila(-1, "A");
+        QTest::newRow("nivel 2,5") << conFila(0, "A", Bytes().r32(2.5f));
+        QTest::newRow("nivel NaN") << conFila(0, "A", Bytes().r64(std::nan("")));
+        QTest::newRow("nivel enorme") << conFila(0, "A", Bytes().r64(1e300));
+        QTest::newRow("nivel en texto") << conFila(0, "A", Bytes().texto("3"));
+        QTest::newRow("nivel vacío") << conFila(0, "A", Bytes().u16(0));
+        QTest::newRow("letra E") << conFila(1, "E");
+        QTest::newRow("letra minúscula") << conFila(1, "a");
+        QTest::newRow("letra vacía") << conFila(1, "");
+        QTest::newRow("letra con espacio") << conFila(1, " A");
+        Bytes sinNivel3;
+        sinNivel3.cabecera(4).fila(1).fila(2).fila(4).fila(5);
+        QTest::newRow("falta un nivel") << sinNivel3.d;
+    }
+
+    void archivoMalo()
+    {
+        QFETCH(QByteArray, datos);
+        const auto l = ArchivoBase::leer(datos);
+        QVERIFY(!l.valida());
+        QVERIFY(l.tabla.empty());
+        // ORVALIA_SEMILLAS=folder lays these files out as the fuzzer's seeds.
+        const QString semillas = qEnvironmentVariable("ORVALIA_SEMILLAS");
+        if (!semillas.isEmpty()) {
+            QFile s(semillas + QStringLiteral("/malo-")
+                    + QString::fromLatin1(QCryptographicHash::hash(datos, QCryptographicHash::Sha1).toHex().left(12)));
+            QVERIFY(s.open(QIODevice::WriteOnly));
+            s.write(datos);
+        }
+    }
+
+    void nivelesDesordenadosSeReagrupan()
+    {
+        Bytes b;
+        b.cabecera(7).fila(3, "A", 31).fila(1, "A", 11).fila(5, "A", 51).fila(2, "A", 21).fila(1, "A", 12).fila(4, "A", 41).fila(3, "A", 32);
+        const auto l = ArchivoBase::leer(b.d);
+        QVERIFY2(l.valida(), qPrintable(l.error));
+        QVERIFY(l.reagrupada);
+        QList<qint64> ids;
+        for (const FilaBase& f : l.tabla)
+            ids << qint64(f[FilaBase::ID].numero());
+        QCOMPARE(ids, (QList<qint64>{11, 12, 21, 31, 32, 41, 51}));
+    }
+
+    void escrituraFallidaDejaElArchivo()
+    {
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("QBase.qdb"));
+        QVERIFY(ArchivoBase::escribir(ruta, TablaDePrueba(2)));
+        QFile f(ruta);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray antes = f.readAll();
+        f.close();
+
+        ArchivoBase::fijarLimiteEscritura(100);
+        const bool escrito = ArchivoBase::escribir(ruta, TablaDePrueba(4));
+        ArchivoBase::fijarLimiteEscritura(-1);
+        QVERIFY(!escrito);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), antes);
+        f.close();
+        // No half-written temporary is left beside it.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("QBase.qdb")});
+
+        QVERIFY(ArchivoBase::escribir(ruta, TablaDePrueba(4)));
+        QVERIFY(ArchivoBase::leerArchivo(ruta).tabla == TablaDePrueba(4));
+    }
+
+    // Every input the fuzzer ever kept or crashed on is read again here;
+    // none may crash, and the seeds that are bad files stay bad.
+    void corpus()
+    {
+        const QString carpeta = QFINDTESTDATA("corpus");
+        QVERIFY(!carpeta.isEmpty());
+        const auto archivos = QDir(carpeta).entryInfoList(QDir::Files);
+        QVERIFY(!archivos.isEmpty());
+        for (const QFileInfo& fi : archivos) {
+            QFile f(fi.filePath());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const auto l = ArchivoBase::leer(f.readAll());
+            if (fi.fileName().startsWith(QLatin1String("malo-")))
+                QVERIFY2(!l.valida(), qPrintable(fi.fileName()));
+            if (l.valida())
+                QVERIFY(!ArchivoBase::serializar(l.tabla).isEmpty());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TstArchivoBase)
+#include "tst_ArchivoBase.moc"

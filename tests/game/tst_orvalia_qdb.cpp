@@ -1,0 +1,230 @@
+#include "ArchivoBase.h"
+#include "Pregunta.h"
+#include "fakes/BaseDePrueba.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+struct Resultado {
+    int codigo = -1;
+    QString salida;
+    QString errores;
+};
+
+Resultado qdb(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(ORVALIA_QDB), args);
+    p.waitForFinished(60000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QByteArray leerTodo(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void escribir(const QString& ruta, const QByteArray& b)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(b);
+}
+
+const QByteArray cabeceraFuente =
+    "Orden,Nivel,Enunciado,RespA,RespB,RespC,RespD,LetraCorrecta,Veces,ID,Referencia,Evidencia\n";
+
+// A clean source: level L question n, with its right letter spread evenly.
+QByteArray fuenteLimpia()
+{
+    QByteArray b = cabeceraFuente;
+    const char* temas[] = {"el arca", "el mar Rojo", "la zarza", "Jericó", "el gigante"};
+    const char* verbos[] = {"quién vio", "cuándo cruzó", "dónde halló", "por qué temió"};
+    for (int nivel = 1; nivel <= 5; ++nivel)
+        for (int n = 1; n <= 4; ++n) {
+            const QByteArray pregunta = QStringLiteral("¿%1 %2 en el relato número %3?")
+                                            .arg(QString::fromUtf8(verbos[n - 1]), QString::fromUtf8(temas[nivel - 1]))
+                                            .arg(nivel * 10 + n)
+                                            .toUtf8();
+            b += QByteArray::number(100 - n) + "," + QByteArray::number(nivel) + ",\"" + pregunta + "\",Uno "
+                + QByteArray::number(n) + ",Dos,Tres,Cuatro," + QByteArray(1, char('A' + (nivel + n) % 4)) + ",0,"
+                + QByteArray::number(nivel * 1000 + n) + ",Génesis 1:1,\"EN el principio, crió\"\n";
+        }
+    return b;
+}
+}
+
+class TstOrvaliaQdb : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString ruta(const char* nombre) const { return dir.filePath(QString::fromLatin1(nombre)); }
+
+private slots:
+    void exportarEImportarDaLosMismosBytes()
+    {
+        // Every tag, text that needs quoting, Windows-1252 letters and an
+        // unassigned byte, non-finite and negative-zero floats.
+        TablaBase t = TablaDePrueba(2);
+        t[0][FilaBase::Enunciado] = ValorEtiquetado::bytesTexto("\xbf" "Comas, \"comillas\"\r\ny l\xednea\x81?");
+        t[0][FilaBase::RespB] = ValorEtiquetado();
+        t[1][FilaBase::RespC] = ValorEtiquetado::bytesTexto("");
+        t[1][FilaBase::Orden] = ValorEtiquetado::real64(2.5);
+        t[2][FilaBase::Orden] = ValorEtiquetado::real32(-0.0f);
+        t[3][FilaBase::Orden] = ValorEtiquetado::real64(std::numeric_limits<double>::quiet_NaN());
+        t[4][FilaBase::ID] = ValorEtiquetado::entero16(-7);
+        t[5][FilaBase::Veces] = ValorEtiquetado::entero32(40000);
+        t[6][FilaBase::Nivel] = ValorEtiquetado::real64(4.0);
+        t[6][FilaBase::ID] = ValorEtiquetado::texto(QStringLiteral("ñ"));
+        t[7][FilaBase::LetraCorrecta] = ValorEtiquetado::texto(QStringLiteral("Bueno"));
+        t[8][FilaBase::Orden] = ValorEtiquetado::real32(0.1f);
+        t[9][FilaBase::Nivel] = ValorEtiquetado::entero32(5);
+        Pregunta::OrdenarTabla(t);
+        QVERIFY(ArchivoBase::escribir(ruta("a.qdb"), t));
+
+        auto r = qdb({QStringLiteral("export"), ruta("a.qdb"), ruta("a.csv")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+        QVERIFY(leerTodo(ruta("a.csv")).startsWith("Orden,Nivel,Enunciado,RespA,RespB,RespC,RespD,LetraCorrecta,Veces,ID,Etiquetas\r\n"));
+        r = qdb({QStringLiteral("import"), ruta("a.csv"), ruta("b.qdb")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+        QCOMPARE(leerTodo(ruta("b.qdb")), leerTodo(ruta("a.qdb")));
+    }
+
+    void importarFuentes()
+    {
+        // Two files, levels mixed, Orden descending: the base comes out in
+        // level blocks, ascending Orden; the reference columns are dropped.
+        const QByteArray todo = fuenteLimpia();
+        QList<QByteArray> lineas = todo.split('\n');
+        lineas.removeAll(QByteArray());
+        QByteArray a = cabeceraFuente, b = cabeceraFuente;
+        for (int i = 1; i < lineas.size(); ++i)
+            (i % 2 ? a : b) += lineas[i] + "\r\n";
+        escribir(ruta("n1.csv"), a);
+        escribir(ruta("n2.csv"), b);
+        auto r = qdb({QStringLiteral("import"), QStringLiteral("--solo-lectura"), ruta("n1.csv"), ruta("n2.csv"), ruta("f.bak")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+        QVERIFY(!(QFile::permissions(ruta("f.bak")) & QFileDevice::WriteOwner));
+        const auto l = ArchivoBase::leerArchivo(ruta("f.bak"));
+        QVERIFY2(l.valida(), qPrintable(l.error));
+        QVERIFY(!l.reagrupada);
+        QCOMPARE(l.tabla.size(), size_t(20));
+        QCOMPARE(l.tabla[0][FilaBase::Orden], ValorEtiquetado::real32(96));
+        QCOMPARE(l.tabla[0][FilaBase::ID], ValorEtiquetado::entero32(1004));
+        QCOMPARE(l.tabla[0][FilaBase::Nivel], ValorEtiquetado::entero16(1));
+        QCOMPARE(l.tabla[0][FilaBase::Veces], ValorEtiquetado::entero16(0));
+        QCOMPARE(l.tabla[19][FilaBase::ID], ValorEtiquetado::entero32(5001));
+        QCOMPARE(l.tabla[0][FilaBase::Enunciado].aTexto(), QStringLiteral("¿por qué temió el arca en el relato número 14?"));
+        // Importing over a read-only base replaces it.
+        r = qdb({QStringLiteral("import"), ruta("n1.csv"), ruta("n2.csv"), ruta("f.bak")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+
+        r = qdb({QStringLiteral("check"), ruta("n1.csv"), ruta("n2.csv")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+        r = qdb({QStringLiteral("check"), ruta("f.bak")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+        QVERIFY(r.salida.contains(QStringLiteral("nivel 3: 4")));
+        QVERIFY(r.salida.contains(QStringLiteral("Veces: mínimo 0, máximo 0")));
+    }
+
+    void avisos_data()
+    {
+        QTest::addColumn<QByteArray>("buscar");
+        QTest::addColumn<QByteArray>("cambiar");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("ID repetido") << QByteArray(",2002,") << QByteArray(",2001,") << QStringLiteral("el ID 2001 ya está");
+        QTest::newRow("pregunta repetida") << QByteArray("dónde halló el mar Rojo en el relato número 23")
+                                           << QByteArray("cuándo cruzó el mar Rojo en el relato numero 22")
+                                           << QStringLiteral("la pregunta repite");
+        QTest::newRow("pregunta parecida") << QByteArray("dónde halló el mar Rojo en el relato número 23")
+                                           << QByteArray("cuándo cruzó el mar Rojo en los relatos número 22")
+                                           << QStringLiteral("se parece mucho");
+        QTest::newRow("respuestas repetidas") << QByteArray("Uno 3,Dos,Tres") << QByteArray("Uno 3,Dos,dos")
+                                              << QStringLiteral("repite otra respuesta");
+        QTest::newRow("campo vacío") << QByteArray("Uno 2,Dos,Tres") << QByteArray("Uno 2,,Tres")
+                                     << QStringLiteral("RespB está vacío");
+        QTest::newRow("letra larga") << QByteArray(",A,0,1003,") << QByteArray(",Aa,0,1003,")
+                                     << QStringLiteral("no es solo A, B, C o D");
+        QTest::newRow("respuesta larga") << QByteArray("Uno 4,") << QByteArray("Una respuesta larguísima que no cabe en la barra,")
+                                         << QStringLiteral("más de 40 para la barra pequeña");
+        QTest::newRow("palabra larga") << QByteArray("Uno 4,") << QByteArray("Otorrinolaringologicamente,")
+                                       << QStringLiteral("una palabra de 26 caracteres");
+        QTest::newRow("sin referencia") << QByteArray(",3002,Génesis 1:1,") << QByteArray(",3002,,") << QStringLiteral("falta la referencia");
+        QTest::newRow("letras desiguales") << QByteArray(",B,0,") << QByteArray(",A,0,") << QStringLiteral("la letra A es la correcta en el 50.0 %");
+    }
+
+    void avisos()
+    {
+        QFETCH(QByteArray, buscar);
+        QFETCH(QByteArray, cambiar);
+        QFETCH(QString, aviso);
+        QByteArray fuente = fuenteLimpia();
+        QVERIFY(fuente.contains(buscar));
+        fuente.replace(buscar, cambiar);
+        escribir(ruta("aviso.csv"), fuente);
+        const auto r = qdb({QStringLiteral("check"), ruta("aviso.csv")});
+        QCOMPARE(r.codigo, 2);
+        QVERIFY2(r.errores.contains(aviso), qPrintable(r.errores));
+        if (!aviso.startsWith(QLatin1String("la letra")))  // the share is the whole set's
+            QVERIFY2(r.errores.contains(ruta("aviso.csv") + u':'), qPrintable(r.errores));
+    }
+
+    void errores_data()
+    {
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("mensaje");
+        QByteArray malaFila = ArchivoBase::serializar(TablaDePrueba(2));
+        malaFila.replace(QByteArray("\x08\x00\x01\x00" "B", 5), QByteArray("\x08\x00\x01\x00" "Z", 5));
+        QTest::newRow("base cortada") << ArchivoBase::serializar(TablaDePrueba(2)).chopped(3) << "b.qdb"
+                                      << QStringLiteral("b.qdb: fila 9:");
+        QTest::newRow("letra de la base") << malaFila << "c.qdb" << QStringLiteral("c.qdb: fila");
+        QByteArray noCodificable = fuenteLimpia();
+        noCodificable.replace("Dos", "Dōs");
+        QTest::newRow("carácter sin Windows-1252") << noCodificable << "d.csv" << QStringLiteral("d.csv:2: RespB");
+        QByteArray nivelMalo = fuenteLimpia();
+        nivelMalo.replace(",0,5004,", ",0,5004,").replace("96,5,", "96,6,");
+        QTest::newRow("nivel 6") << nivelMalo << "e.csv" << QStringLiteral("e.csv:21: el nivel no es");
+        QTest::newRow("comillas sin cerrar") << QByteArray(cabeceraFuente + "1,1,\"abierta\n") << "g.csv"
+                                             << QStringLiteral("g.csv:2: comillas sin cerrar");
+        QTest::newRow("sin columna") << QByteArray("Orden,Nivel\n1,1\n") << "h.csv" << QStringLiteral("falta la columna Enunciado");
+    }
+
+    void errores()
+    {
+        QFETCH(QByteArray, contenido);
+        QFETCH(QString, nombre);
+        QFETCH(QString, mensaje);
+        const QString r0 = dir.filePath(nombre);
+        escribir(r0, contenido);
+        const auto r = qdb({QStringLiteral("check"), r0});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.errores.contains(mensaje), qPrintable(r.errores));
+        if (nombre.endsWith(QLatin1String(".csv"))) {
+            const auto i = qdb({QStringLiteral("import"), r0, dir.filePath(QStringLiteral("x.qdb"))});
+            QCOMPARE(i.codigo, 1);
+            QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("x.qdb"))));
+        }
+    }
+
+    void ordenar()
+    {
+        TablaBase t = TablaDePrueba(3);
+        t[0][FilaBase::Veces] = ValorEtiquetado::entero16(5);
+        t[4][FilaBase::Orden] = ValorEtiquetado::real32(0);
+        QVERIFY(ArchivoBase::escribir(ruta("s.qdb"), t));
+        const auto r = qdb({QStringLiteral("sort"), ruta("s.qdb")});
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+        Pregunta::OrdenarTabla(t);
+        QCOMPARE(leerTodo(ruta("s.qdb")), ArchivoBase::serializar(t));
+        QCOMPARE(t[0][FilaBase::ID], ValorEtiquetado::entero32(1002));
+        QCOMPARE(t[3][FilaBase::ID], ValorEtiquetado::entero32(2002));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstOrvaliaQdb)
+#include "tst_orvalia_qdb.moc"

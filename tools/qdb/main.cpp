@@ -1,0 +1,239 @@
+// orvalia-qdb: checks, exports, imports and sorts the question base.
+//
+//   orvalia-qdb check FILE...             a base (.qdb/.bak) or source CSVs
+//   orvalia-qdb export FILE [CSV]         UTF-8 CSV on standard output or CSV
+//   orvalia-qdb import [--solo-lectura] CSV... FILE
+//   orvalia-qdb sort FILE                 the game's own sort, then write
+//
+// Exit status: 0 fine; 1 an error (the file named, and its row or line);
+// 2 check found warnings only.
+#include "ArchivoBase.h"
+#include "Comprobador.h"
+#include "Csv.h"
+#include "FilaCsv.h"
+#include "Pregunta.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <algorithm>
+
+namespace {
+QTextStream& out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+QTextStream& err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+int falla(const QString& mensaje)
+{
+    err() << "orvalia-qdb: " << mensaje << "\n";
+    err().flush();
+    return 1;
+}
+
+bool esCsv(const QString& ruta) { return ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
+
+// Reads the questions of a CSV into entries for the checker; false, with a
+// message naming the file and line, when the file cannot be read as rows.
+bool leerCsv(const QString& ruta, std::vector<Comprobador::Entrada>& entradas, QString* error)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly)) {
+        *error = ruta + QStringLiteral(": no se puede abrir");
+        return false;
+    }
+    std::vector<Csv::Registro> registros;
+    QString e;
+    int linea = 0;
+    if (!Csv::leer(f.readAll(), registros, &e, &linea)) {
+        *error = QStringLiteral("%1:%2: %3").arg(ruta).arg(linea).arg(e);
+        return false;
+    }
+    if (registros.empty()) {
+        *error = ruta + QStringLiteral(": no tiene cabecera");
+        return false;
+    }
+    FilaCsv::Columnas c;
+    if (!FilaCsv::columnas(registros[0].campos, c, &e)) {
+        *error = QStringLiteral("%1:1: %2").arg(ruta, e);
+        return false;
+    }
+    for (size_t i = 1; i < registros.size(); ++i) {
+        Comprobador::Entrada entrada;
+        entrada.lugar = QStringLiteral("%1:%2").arg(ruta).arg(registros[i].linea);
+        if (!FilaCsv::aFila(registros[i].campos, c, entrada.fila, &e)) {
+            *error = entrada.lugar + QStringLiteral(": ") + e;
+            return false;
+        }
+        if (c.referencia >= 0) {
+            entrada.tieneReferencia = true;
+            entrada.referencia = registros[i].campos[c.referencia];
+        }
+        entradas.push_back(std::move(entrada));
+    }
+    return true;
+}
+
+int check(const QStringList& rutas)
+{
+    Comprobador comprobador;
+    bool hayBase = false;
+    for (const QString& ruta : rutas) {
+        if (esCsv(ruta)) {
+            std::vector<Comprobador::Entrada> entradas;
+            QString e;
+            if (!leerCsv(ruta, entradas, &e))
+                return falla(e);
+            for (auto& x : entradas)
+                comprobador.agregar(std::move(x));
+            continue;
+        }
+        hayBase = true;
+        QFile f(ruta);
+        if (!f.open(QIODevice::ReadOnly))
+            return falla(ruta + QStringLiteral(": no se puede abrir"));
+        const ArchivoBase::Lectura l = ArchivoBase::leerEstructura(f.readAll());
+        if (!l.valida())
+            return falla(ruta + (l.fila >= 0 ? QStringLiteral(": fila %1").arg(l.fila) : QString())
+                         + QStringLiteral(": ") + l.error);
+        for (size_t r = 0; r < l.tabla.size(); ++r)
+            comprobador.agregar({l.tabla[r], QStringLiteral("%1: fila %2").arg(ruta).arg(r), false, QString()});
+    }
+    comprobador.comprobar(hayBase && rutas.size() == 1);
+    comprobador.informe(out(), err());
+    return comprobador.codigoSalida();
+}
+
+bool leerBase(const QString& ruta, TablaBase& tabla, QString* error)
+{
+    const ArchivoBase::Lectura l = ArchivoBase::leerArchivo(ruta);
+    if (!l.valida()) {
+        *error = ruta + (l.fila >= 0 ? QStringLiteral(": fila %1").arg(l.fila) : QString()) + QStringLiteral(": ")
+            + l.error;
+        return false;
+    }
+    tabla = l.tabla;
+    return true;
+}
+
+int exportar(const QString& ruta, const QString& destino)
+{
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly))
+        return falla(ruta + QStringLiteral(": no se puede abrir"));
+    // Only the structure is required: a base the game would refuse can
+    // still be written out and mended by hand.
+    const ArchivoBase::Lectura l = ArchivoBase::leerEstructura(f.readAll());
+    if (!l.valida())
+        return falla(ruta + (l.fila >= 0 ? QStringLiteral(": fila %1").arg(l.fila) : QString())
+                     + QStringLiteral(": ") + l.error);
+    QString texto = Csv::linea(FilaCsv::Cabecera() << FilaCsv::ColumnaEtiquetas());
+    for (const FilaBase& fila : l.tabla)
+        texto += Csv::linea(FilaCsv::desdeFila(fila));
+    const QByteArray utf8 = texto.toUtf8();
+    if (destino.isEmpty()) {
+        QFile s;
+        if (!s.open(stdout, QIODevice::WriteOnly) || s.write(utf8) != utf8.size())
+            return falla(QStringLiteral("no se pudo escribir la salida"));
+        return 0;
+    }
+    QFile s(destino);
+    if (!s.open(QIODevice::WriteOnly | QIODevice::Truncate) || s.write(utf8) != utf8.size())
+        return falla(destino + QStringLiteral(": no se pudo escribir"));
+    return 0;
+}
+
+bool escribirBase(const QString& ruta, const TablaBase& tabla, bool soloLectura)
+{
+    if (QFileInfo::exists(ruta))  // a read-only backup is replaced all the same
+        QFile::setPermissions(ruta, QFile::permissions(ruta) | QFileDevice::WriteOwner);
+    if (!ArchivoBase::escribir(ruta, tabla))
+        return false;
+    if (soloLectura)
+        QFile::setPermissions(ruta, QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    return true;
+}
+
+int importar(QStringList args)
+{
+    bool soloLectura = false;
+    if (!args.isEmpty() && args.first() == QLatin1String("--solo-lectura")) {
+        soloLectura = true;
+        args.removeFirst();
+    }
+    if (args.size() < 2)
+        return falla(QStringLiteral("import necesita uno o más CSV y el archivo de destino"));
+    const QString destino = args.takeLast();
+    std::vector<Comprobador::Entrada> entradas;
+    for (const QString& csv : args) {
+        QString e;
+        if (!leerCsv(csv, entradas, &e))
+            return falla(e);
+    }
+    TablaBase tabla;
+    for (const auto& x : entradas) {
+        const QString e = ArchivoBase::errorDeFila(x.fila);
+        if (!e.isEmpty())
+            return falla(x.lugar + QStringLiteral(": ") + e);
+        tabla.push_back(x.fila);
+    }
+    // Rows stand as the game's own sort leaves them: by level, then Veces,
+    // then Orden. A source whose counts are all 0 is thus in ascending Orden
+    // within each level, and a base written out by export comes back with
+    // the same bytes.
+    Pregunta::OrdenarTabla(tabla);
+    const QString e = ArchivoBase::comprobarNiveles(tabla);
+    if (!e.isEmpty())
+        return falla(destino + QStringLiteral(": ") + e);
+    if (!escribirBase(destino, tabla, soloLectura))
+        return falla(destino + QStringLiteral(": no se pudo escribir"));
+    return 0;
+}
+
+int ordenar(const QString& ruta)
+{
+    TablaBase tabla;
+    QString e;
+    if (!leerBase(ruta, tabla, &e))
+        return falla(e);
+    Pregunta::OrdenarTabla(tabla);
+    if (!ArchivoBase::escribir(ruta, tabla))
+        return falla(ruta + QStringLiteral(": no se pudo escribir"));
+    return 0;
+}
+
+int uso()
+{
+    err() << "uso: orvalia-qdb check ARCHIVO...\n"
+             "     orvalia-qdb export ARCHIVO [CSV]\n"
+             "     orvalia-qdb import [--solo-lectura] CSV... ARCHIVO\n"
+             "     orvalia-qdb sort ARCHIVO\n";
+    err().flush();
+    return 1;
+}
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return uso();
+    const QString orden = args.takeFirst();
+    if (orden == QLatin1String("check") && !args.isEmpty())
+        return check(args);
+    if (orden == QLatin1String("export") && (args.size() == 1 || args.size() == 2))
+        return exportar(args[0], args.value(1));
+    if (orden == QLatin1String("import"))
+        return importar(args);
+    if (orden == QLatin1String("sort") && args.size() == 1)
+        return ordenar(args[0]);
+    return uso();
+}
