@@ -1,4 +1,7 @@
 #pragma once
+#include <QColor>
+#include <QRect>
+#include <QStringList>
 #include <QWidget>
 
 #if defined(RESPUESTA_LIBRARY)
@@ -7,7 +10,13 @@
 #define RESPUESTA_EXPORT Q_DECL_IMPORT
 #endif
 
-// One answer bar: a letter disc, the answer text fitted to the bar, four states.
+class BolsaPropiedades;
+
+// One answer bar: a letter disc, the answer text fitted to the bar, four states
+// (0 plain, 1 marked, 2 right, 3 wrong). Lengths the host sees are in twips,
+// 15 to a pixel. The control picks its large artwork when it is wider than
+// 7364 twips and lays itself out on every resize event (Qt delivers those at
+// once to a visible control and at show time to a hidden one).
 class RESPUESTA_EXPORT Resp : public QWidget {
     Q_OBJECT
     Q_PROPERTY(qint16 Situation READ Situation WRITE setSituation)
@@ -28,11 +37,59 @@ public:
     qint16 ActionWidth() const;
     qint16 ActionHeight() const;
 
+    // Persisted values: "Situation", "Enabled", "Caption", "Letter".
+    void ReadProperties(const BolsaPropiedades& bolsa);
+    void WriteProperties(BolsaPropiedades& bolsa) const;
+    // Names marked changed since creation (or the last olvidaCambios), in order.
+    QStringList propiedadesCambiadas() const { return cambiadas_; }
+    void olvidaCambios() { cambiadas_.clear(); }
+
+    // What is on show, for the host's checks and the tests.
+    bool modoGrande() const;              // by the current width
+    bool usaArteGrande() const { return topGrande_ == 0 && topChica_ != 0; }
+    int topGrande() const { return topGrande_; }  // twips: 0 or -10000
+    int topChica() const { return topChica_; }
+    bool barraVisible(bool grande, int estado) const;
+    int puntosCaption() const { return puntosCaption_; }
+    QRect cajaCaption() const { return cajaCaption_; }  // pixels, control coordinates
+    QColor colorCaption() const { return colorCaption_; }
+    int puntosLetra() const { return puntosLetra_; }
+    QRect cajaLetra() const;                             // pixels
+
+    // The caption never shrinks below this size, so fitting always ends; a
+    // text that does not fit even here is centred as it is.
+    static constexpr int PuntosMinimos = 1;
+
 signals:
     void Click();
+    void PropertyChanged(const QString& nombre);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
+    void changeEvent(QEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    void ajustaCaption();
+    bool dentro(const QPoint& p) const;
+    void marca(const QString& nombre);
+
     qint16 situacion_ = 0;
     QString caption_;
     QString letra_ = QStringLiteral("A");
+    bool visibleGrande_[4] = {true, false, false, false};
+    bool visibleChica_[4] = {true, false, false, false};
+    int topGrande_ = 0;
+    int topChica_ = 0;
+    int puntosCaption_ = 22;
+    QRect cajaCaption_;
+    QColor colorCaption_ = Qt::white;
+    int puntosLetra_ = 24;
+    QPoint posLetra_{14, 5};
+    bool habilitadoPropio_ = true;
+    bool restaurando_ = false;
+    bool pulsado_ = false;
+    QStringList cambiadas_;
 };
