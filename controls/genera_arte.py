@@ -136,9 +136,9 @@ def icono_comod():
 # source at 37 pixels.
 MOTIVOS = {
     "estadisticas": lambda tinta: "".join(
-        f'<rect x="{11 + 8.5 * i}" y="{41 - h}" width="6" height="{h}" rx="1" fill="{tinta}"/>\n'
-        for i, h in enumerate([13, 25, 9, 18])) +
-        f'<rect x="9" y="41" width="35" height="2.5" fill="{tinta}"/>\n',
+        f'<rect x="{10 + 9 * i}" y="{43 - h}" width="7" height="{h}" rx="1" fill="{tinta}"/>\n'
+        for i, h in enumerate([16, 30, 11, 22])) +
+        f'<rect x="8" y="43" width="37" height="2.5" fill="{tinta}"/>\n',
     "salta": lambda tinta: (
         f'<path d="M12 38 C12 22 20 15 34 15" fill="none" stroke="{tinta}" '
         'stroke-width="5.5" stroke-linecap="round"/>\n'
@@ -155,7 +155,7 @@ MOTIVOS = {
 
 def ficha(motivo, usado):
     if usado:
-        arriba, medio, abajo, tinta, aro = "#FF6A5C", "#E0120C", "#7A0202", "#3A0000", "#F0B8A0"
+        arriba, medio, abajo, tinta, aro = "#FF6A5C", "#E0120C", "#7A0202", "#FFE4D6", "#F0B8A0"
     else:
         arriba, medio, abajo, tinta, aro = "#FFF4B8", "#F5C93C", "#B27A12", "#0A0868", "#FFF8D8"
     cuerpo = (

@@ -3,41 +3,42 @@
 #include <QMouseEvent>
 #include <QPixmap>
 
+BotonImagen::BotonImagen(const QPixmap& imagen, QWidget* parent) : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    ponerImagen(imagen);
+}
+
 BotonImagen::BotonImagen(const QString& tooltip, QSize tamDiseno, QWidget* parent) : QLabel(parent)
 {
     setToolTip(tooltip);
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    resize(tamDiseno);
+    setFixedSize(tamDiseno);
 }
 
-bool BotonImagen::cargar(const QString& ruta)
-{
-    return ponerImagen(QPixmap(ruta));
-}
+bool BotonImagen::cargar(const QString& ruta) { return ponerImagen(QPixmap(ruta)); }
 
 bool BotonImagen::ponerImagen(const QPixmap& imagen)
 {
     if (imagen.isNull())
         return false;
     setPixmap(imagen);
-    resize(imagen.size());
+    setFixedSize(imagen.deviceIndependentSize().toSize());
     return true;
 }
 
 void BotonImagen::mousePressEvent(QMouseEvent* e)
 {
-    pulsado_ = e->button() == Qt::LeftButton;
+    presionado_ = e->button() == Qt::LeftButton;
     e->accept();
 }
 
 void BotonImagen::mouseReleaseEvent(QMouseEvent* e)
 {
-    const bool dentro = rect().contains(e->position().toPoint());
-    if (pulsado_ && e->button() == Qt::LeftButton && dentro) {
-        pulsado_ = false;
-        emit clicked();
-    }
-    pulsado_ = false;
+    const bool era = presionado_ && e->button() == Qt::LeftButton;
+    presionado_ = false;
     e->accept();
+    if (era && rect().contains(e->position().toPoint()))
+        emit clicked();
 }

@@ -1,11 +1,13 @@
 #pragma once
 #include <QLabel>
 
-// A picture that acts as a button: hand pointer, tooltip, click on release
-// inside it. Takes the size of its picture.
+// A picture that acts as a button: a left click (press and release over it)
+// raises clicked. Shows the hand cursor and takes the size of its picture.
 class BotonImagen : public QLabel {
     Q_OBJECT
 public:
+    explicit BotonImagen(const QPixmap& imagen, QWidget* parent = nullptr);
+    // The board's buttons: a tooltip and a design size kept until a picture comes.
     BotonImagen(const QString& tooltip, QSize tamDiseno, QWidget* parent);
 
     // Loads a picture file and takes its size. A missing or unreadable file
@@ -22,5 +24,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    bool pulsado_ = false;
+    bool presionado_ = false;
 };

@@ -80,6 +80,27 @@ bool hojaComodines(bool grande, const QString& ruta) {
     return guarda(w, ruta);
 }
 
+// The answers and the lifeline row where the board puts them, at its design
+// size and at twice that, marked and judged as after a wrong answer.
+bool hojaTablero(int escala, const QString& ruta) {
+    auto px = [escala](int twips) { return twips * escala / 15; };
+    QWidget* w = hoja(px(10710), px(7620));
+    const int xs[4] = {240, 5520, 240, 5520};
+    const int ys[4] = {4560, 4560, 5640, 5640};
+    const int estados[4] = {0, 3, 2, 0};
+    for (int i = 0; i < 4; ++i) {
+        auto* r = new Resp(w);
+        r->setGeometry(px(xs[i]), px(ys[i]), px(4875), px(1575));
+        r->setLetter(QString(QChar(u'A' + i)));
+        r->setCaption(QString::fromUtf8(Textos[i]));
+        r->setSituation(qint16(estados[i]));
+    }
+    auto* c = new Comod(w);
+    c->setGeometry(px(120), px(3840), px(1755), px(675));
+    c->setSituation(2);
+    return guarda(w, ruta);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -92,5 +113,7 @@ int main(int argc, char** argv) {
     ok &= hojaRespuestas(false, dir.filePath(QStringLiteral("respuesta_chica.png")));
     ok &= hojaComodines(true, dir.filePath(QStringLiteral("comodines_grandes.png")));
     ok &= hojaComodines(false, dir.filePath(QStringLiteral("comodines_chicos.png")));
+    ok &= hojaTablero(1, dir.filePath(QStringLiteral("tablero_chico.png")));
+    ok &= hojaTablero(2, dir.filePath(QStringLiteral("tablero_grande.png")));
     return ok ? 0 : 1;
 }
