@@ -154,3 +154,5 @@ void Comod::WriteProperties(BolsaPropiedades& bolsa) const {
     bolsa.escribir(QStringLiteral("Enabled"), !testAttribute(Qt::WA_ForceDisabled), true);
     bolsa.escribir(QStringLiteral("BackColor"), fondo_, qint32(0x800000));
 }
+
+QPixmap Comod::IconoPaleta() { return pixmapSvg(QStringLiteral(":/Comodines/arte/icono.svg"), QSize(16, 15)); }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -37,6 +38,9 @@ public:
     void WriteProperties(BolsaPropiedades& bolsa) const;
     QStringList propiedadesCambiadas() const { return cambiadas_; }
     void olvidaCambios() { cambiadas_.clear(); }
+
+    // The 16 x 15 picture for tool palettes; the game itself never shows it.
+    static QPixmap IconoPaleta();
 
     // What is on show, for the host's checks and the tests.
     int baseImagenes() const { return base_; }          // 0 small set, 6 large set

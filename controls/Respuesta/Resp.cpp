@@ -209,3 +209,5 @@ void Resp::WriteProperties(BolsaPropiedades& bolsa) const {
     bolsa.escribir(QStringLiteral("Caption"), caption_, QString());
     bolsa.escribir(QStringLiteral("Letter"), letra_, QStringLiteral("A"));
 }
+
+QPixmap Resp::IconoPaleta() { return pixmapSvg(QStringLiteral(":/Respuesta/arte/icono.svg"), QSize(16, 15)); }

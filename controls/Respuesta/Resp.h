@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QRect>
+#include <QPixmap>
 #include <QStringList>
 #include <QWidget>
 
@@ -43,6 +44,9 @@ public:
     // Names marked changed since creation (or the last olvidaCambios), in order.
     QStringList propiedadesCambiadas() const { return cambiadas_; }
     void olvidaCambios() { cambiadas_.clear(); }
+
+    // The 16 x 15 picture for tool palettes; the game itself never shows it.
+    static QPixmap IconoPaleta();
 
     // What is on show, for the host's checks and the tests.
     bool modoGrande() const;              // by the current width

@@ -161,6 +161,17 @@ private slots:
         QCOMPARE(int(c.Situation()), 0);
     }
 
+    void arteCargada() {
+        // Every picture comes from the library's own resources.
+        Comod c;
+        c.show();
+        c.resize(117, 37);
+        const QImage img = c.imagen(0)->grab().toImage();
+        QVERIFY(!img.isNull());
+        QVERIFY(img.pixelColor(18, 4).red() > 200);  // gold, not empty
+        QCOMPARE(Comod::IconoPaleta().size(), QSize(16, 15));
+    }
+
     void escribirSituacionNoAvisa() {
         Comod c;
         QSignalSpy clics(&c, &Comod::Click);

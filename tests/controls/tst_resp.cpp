@@ -66,6 +66,31 @@ private slots:
         QCOMPARE(r.colorCaption(), leido == 1 ? QColor(Qt::black) : QColor(Qt::white));
     }
 
+    void barraPintada_data() {
+        QTest::addColumn<int>("estado");
+        QTest::addColumn<QColor>("relleno");
+        QTest::newRow("plain") << 0 << QColor(0x04, 0x02, 0x7C);
+        QTest::newRow("marked") << 1 << QColor(0xFC, 0xCA, 0x34);
+        QTest::newRow("right") << 2 << QColor(0x04, 0x82, 0x04);
+        QTest::newRow("wrong") << 3 << QColor(0xFC, 0x02, 0x04);
+    }
+    void barraPintada() {
+        QFETCH(int, estado);
+        QFETCH(QColor, relleno);
+        for (int ancho : {AnchoChico, AnchoGrande}) {
+            Resp r;
+            r.show();
+            r.resize(ancho, 150);
+            r.setSituation(qint16(estado));
+            const QImage img = r.grab().toImage();
+            // Below the caption, the bar shows its state's fill.
+            const QColor c = img.pixelColor(ancho / 2, ancho == AnchoGrande ? 72 : 46);
+            QVERIFY2(qAbs(c.red() - relleno.red()) < 24 && qAbs(c.green() - relleno.green()) < 24
+                         && qAbs(c.blue() - relleno.blue()) < 24,
+                     qPrintable(c.name()));
+        }
+    }
+
     void mismoEstadoSigueVisible() {
         Resp r;
         r.setSituation(2);

@@ -48,6 +48,17 @@ static QByteArray basePlana(bool camposPrimero = true)
 
 class TstArchivoBase : public QObject {
     Q_OBJECT
+    // ORVALIA_SEMILLAS=folder lays the files of these tests out as the
+    // fuzzer's seeds (tests/game/corpus).
+    static void guardarSemilla(const QString& nombre, const QByteArray& datos)
+    {
+        const QString carpeta = qEnvironmentVariable("ORVALIA_SEMILLAS");
+        if (carpeta.isEmpty())
+            return;
+        QFile s(carpeta + u'/' + nombre);
+        if (s.open(QIODevice::WriteOnly))
+            s.write(datos);
+    }
 private slots:
     void idaYVueltaConCadaEtiqueta()
     {
@@ -67,6 +78,9 @@ private slots:
         QCOMPARE(l.tabla[0][FilaBase::Enunciado].aTexto(), QStringLiteral("¿Quién?\u0081"));
         QCOMPARE(l.tabla[0][FilaBase::RespB].etiqueta(), ValorEtiquetado::Vacio);
         QCOMPARE(ArchivoBase::serializar(l.tabla), b.d);
+        guardarSemilla(QStringLiteral("bueno-etiquetas"), b.d);
+        guardarSemilla(QStringLiteral("bueno-prueba"), ArchivoBase::serializar(TablaDePrueba(2)));
+        guardarSemilla(QStringLiteral("bueno-filas-primero"), basePlana(false));
     }
 
     void ordenDeDimensiones()
@@ -136,14 +150,9 @@ private slots:
         const auto l = ArchivoBase::leer(datos);
         QVERIFY(!l.valida());
         QVERIFY(l.tabla.empty());
-        // ORVALIA_SEMILLAS=folder lays these files out as the fuzzer's seeds.
-        const QString semillas = qEnvironmentVariable("ORVALIA_SEMILLAS");
-        if (!semillas.isEmpty()) {
-            QFile s(semillas + QStringLiteral("/malo-")
-                    + QString::fromLatin1(QCryptographicHash::hash(datos, QCryptographicHash::Sha1).toHex().left(12)));
-            QVERIFY(s.open(QIODevice::WriteOnly));
-            s.write(datos);
-        }
+        guardarSemilla(QStringLiteral("malo-")
+                           + QString::fromLatin1(QCryptographicHash::hash(datos, QCryptographicHash::Sha1).toHex().left(12)),
+                       datos);
     }
 
     void nivelesDesordenadosSeReagrupan()

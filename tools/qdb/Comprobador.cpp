@@ -100,6 +100,14 @@ void Comprobador::comprobarFila(const Entrada& e)
     }
 }
 
+namespace {
+QString correctaPlegada(const Comprobador::Entrada& e)
+{
+    const int letra = e.fila.letra();
+    return letra < 0 ? QString() : Comprobador::plegar(e.fila[FilaBase::RespA + letra].aTexto());
+}
+}
+
 void Comprobador::comprobarDuplicados()
 {
     QHash<qint64, QString> ids;
@@ -114,7 +122,7 @@ void Comprobador::comprobarDuplicados()
     }
 
     // Questions: the same folded text, or one within ParecidoMaximo of
-    // another's length in edits. Pairs are only compared when their lengths
+    // another's length in edits with the same right answer. Pairs are only compared when their lengths
     // allow it, so a base of thousands stays quick.
     struct Texto {
         QString plegado;
@@ -135,6 +143,11 @@ void Comprobador::comprobarDuplicados()
             if (b.size() - a.size() > tope)
                 break;
             const int d = distancia(a, b, tope);
+            // A near match only counts when the right answer is the same too:
+            // "¿Quién fue el padre de Set?" and "... de Sem?" differ by one
+            // letter and ask different things.
+            if (d > 0 && d <= tope && correctaPlegada(entradas_[textos[i].entrada]) != correctaPlegada(entradas_[textos[j].entrada]))
+                continue;
             if (d <= tope) {
                 const Entrada& x = entradas_[std::min(textos[i].entrada, textos[j].entrada)];
                 const Entrada& y = entradas_[std::max(textos[i].entrada, textos[j].entrada)];

@@ -19,7 +19,8 @@ public:
     static constexpr int LargoMaximoRespuesta = 40;
     static constexpr int LargoMaximoPalabra = 24;
     // Two questions whose folded texts differ in at most this share of
-    // their characters are taken to ask the same thing.
+    // their characters, and whose right answers agree, are taken to ask the
+    // same thing.
     static constexpr double ParecidoMaximo = 0.10;
 
     struct Entrada {

@@ -96,6 +96,8 @@ bool FilaCsv::desdeCelda(const QString& celda, ValorEtiquetado::Etiqueta etiquet
         const double d = t.toDouble(&ok);
         if (!ok)
             return mal(QStringLiteral("«%1» no es un número").arg(celda));
+        if (etiqueta == ValorEtiquetado::Real32 && std::isfinite(d) && std::fabs(d) > std::numeric_limits<float>::max())
+            return mal(QStringLiteral("«%1» no cabe en un número de 32 bits").arg(celda));
         v = etiqueta == ValorEtiquetado::Real32 ? ValorEtiquetado::real32(float(d)) : ValorEtiquetado::real64(d);
         return true;
     }

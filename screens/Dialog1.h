@@ -1,0 +1,26 @@
+#pragma once
+#include <QDialog>
+#include <array>
+
+class QLabel;
+
+// The game's own modal message box: a few gold lines beside a face, on navy.
+class Dialog1 : public QDialog {
+    Q_OBJECT
+public:
+    explicit Dialog1(QWidget* parent = nullptr);
+    void Muestra(const QString& msj, qint32 carita);  // shows modally, returns when closed
+
+    // What Muestra sets, without showing (the caller and tests read it back).
+    void Prepara(const QString& msj, qint32 carita);
+    qint32 CaritaVisible() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    std::array<QLabel*, 4> caras_{};
+    QLabel* mensaje_ = nullptr;
+};

@@ -1,0 +1,89 @@
+#include "Posiciones.h"
+
+#include "Arrastre.h"
+#include "Arte.h"
+#include "BotonImagen.h"
+#include "Clasificacion.h"
+#include "Ventanas.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+constexpr int px(int twips) { return (twips + 7) / 15; }
+constexpr std::array<int, Modulo::MaxJugadores> kTopes{1260, 1620, 1980, 2340, 2700, 3120};
+constexpr int kSonidoPosiciones = 6;
+}
+
+Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Posiciones"));
+    setFixedSize(px(6615), px(4065));
+    Ventanas::FondoAzul(this);
+
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("Image1"));
+    banner->setPixmap(Arte::BannerPosiciones());
+    banner->setGeometry(px(420), px(120), 378, 63);
+
+    auto* arrastre = new Arrastre(this);
+    arrastre->agrega(this);
+
+    const QFont fuente = Ventanas::Fuente(QStringLiteral("Tahoma"), 14.25);
+    const QString estilo = QStringLiteral("color: rgb(255,204,48); background: transparent;");
+    for (int i = 0; i < Modulo::MaxJugadores; ++i) {
+        auto* nombre = new QLabel(this);
+        nombre->setObjectName(QStringLiteral("Tabla_%1").arg(i));
+        nombre->setGeometry(px(420), px(kTopes[size_t(i)]), px(3975), px(435));
+        nombre->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        auto* pts = new QLabel(this);
+        pts->setObjectName(QStringLiteral("Puntos_%1").arg(i));
+        pts->setGeometry(px(4800), px(kTopes[size_t(i)]), px(1275), px(435));
+        pts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        for (QLabel* l : {nombre, pts}) {
+            l->setFont(fuente);
+            l->setStyleSheet(estilo);
+            l->hide();
+            arrastre->agrega(l);
+        }
+        tabla_[size_t(i)] = nombre;
+        puntos_[size_t(i)] = pts;
+    }
+
+    auto* cerrar = new BotonImagen(Arte::BotonCerrar(), this);
+    cerrar->setObjectName(QStringLiteral("cmdClose"));
+    cerrar->move(px(5160), px(3600));
+    connect(cerrar, &BotonImagen::clicked, this, &QDialog::accept);
+
+    if (toca)
+        toca(kSonidoPosiciones);
+    const QList<Puesto> puestos = Clasificacion(m);
+    for (int i = 0; i < puestos.size() && i < Modulo::MaxJugadores; ++i) {
+        tabla_[size_t(i)]->setText(puestos[i].nombre);
+        puntos_[size_t(i)]->setText(puestos[i].puntos);
+        tabla_[size_t(i)]->show();
+        puntos_[size_t(i)]->show();
+    }
+}
+
+void Posiciones::showEvent(QShowEvent* e)
+{
+    Ventanas::CentraSobrePadre(this);
+    QDialog::showEvent(e);
+}
+
+void Posiciones::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        accept();
+    e->accept();
+}
+
+void Posiciones::paintEvent(QPaintEvent* e)
+{
+    QDialog::paintEvent(e);
+    QPainter p(this);
+    Ventanas::MarcoDorado(p, rect());
+}

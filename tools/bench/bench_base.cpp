@@ -1,0 +1,122 @@
+// Times the question bank on a generated base of 100 000 questions: loading,
+// 10 000 draws and Reiniciar (sort and write), each beside a plain copy of
+// the same file, the least any load or write of it could cost.
+#include "ArchivoBase.h"
+#include "Pregunta.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+namespace {
+constexpr int Preguntas = 100000;
+constexpr int Sorteos = 10000;
+constexpr int Repeticiones = 5;
+
+TablaBase generar()
+{
+    Azar azar;
+    azar.sembrar(2026);
+    TablaBase t;
+    t.reserve(Preguntas);
+    for (int i = 0; i < Preguntas; ++i) {
+        const int nivel = i * 5 / Preguntas + 1;
+        FilaBase f;
+        f[FilaBase::Orden] = ValorEtiquetado::real32(float(AzarEntero(azar, 1000)));
+        f[FilaBase::Nivel] = ValorEtiquetado::entero16(qint16(nivel));
+        f[FilaBase::Enunciado] = ValorEtiquetado::texto(
+            QStringLiteral("¿Cuál de estos personajes aparece en el relato número %1 del libro?").arg(i));
+        for (int r = 0; r < 4; ++r)
+            f[FilaBase::RespA + r] = ValorEtiquetado::texto(QStringLiteral("Respuesta %1 de %2").arg(r).arg(i));
+        f[FilaBase::LetraCorrecta] = ValorEtiquetado::texto(QString(QChar(u'A' + AzarEntero(azar, 4))));
+        f[FilaBase::Veces] = ValorEtiquetado::entero16(qint16(AzarEntero(azar, 20)));
+        f[FilaBase::ID] = ValorEtiquetado::entero32(i + 1);
+        t.push_back(std::move(f));
+    }
+    Pregunta::OrdenarTabla(t);
+    return t;
+}
+
+// Best of several runs, in milliseconds.
+double medir(const std::function<void()>& antes, const std::function<void()>& trabajo)
+{
+    double mejor = 1e300;
+    for (int i = 0; i < Repeticiones; ++i) {
+        antes();
+        QElapsedTimer reloj;
+        reloj.start();
+        trabajo();
+        mejor = std::min(mejor, double(reloj.nsecsElapsed()) / 1e6);
+    }
+    return mejor;
+}
+}
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTemporaryDir dir;
+    const QString qdb = dir.filePath(Pregunta::NombreArchivo());
+    const QString copia = dir.filePath(QStringLiteral("copia.qdb"));
+    const TablaBase tabla = generar();
+    if (!ArchivoBase::escribir(qdb, tabla)) {
+        out << "cannot write " << qdb << "\n";
+        return 1;
+    }
+    const qint64 bytes = QFile(qdb).size();
+
+    const double tCopia = medir([&] { QFile::remove(copia); }, [&] { QFile::copy(qdb, copia); });
+
+    std::unique_ptr<Pregunta> q;
+    Azar azar;
+    azar.sembrar(7);
+    const double tCarga = medir([&] { q.reset(); ArchivoBase::escribir(qdb, tabla); },
+                                [&] { q = Pregunta::Crear(dir.path(), azar); });
+    if (!q) {
+        out << "the generated base did not load\n";
+        return 1;
+    }
+
+    qint64 suma = 0;
+    const double tSorteos = medir([] {}, [&] {
+        for (int i = 0; i < Sorteos; ++i) {
+            q->PreguntaNueva(qint16(i % 5 + 1));
+            suma += q->Enunciado().size() + q->Respuesta(q->Correcta()).size() + q->ID();
+            q->SePreguntó();
+        }
+    });
+
+    const double tReiniciar = medir([] {}, [&] { q->Reiniciar(); });
+    // Where Reiniciar's time goes: the sort, building the bytes, and the
+    // safe write (temporary file, flushed to disk, then renamed).
+    TablaBase otra = q->Base();
+    const double tOrdenar = medir([&] { otra = tabla; }, [&] { Pregunta::OrdenarTabla(otra); });
+    QByteArray bytesEscritos;
+    const double tSerializar = medir([] {}, [&] { bytesEscritos = ArchivoBase::serializar(q->Base()); });
+    const double tEscribir = medir([] {}, [&] { ArchivoBase::escribir(qdb, q->Base()); });
+
+    auto linea = [&](const char* que, double ms) {
+        out << qSetFieldWidth(34) << Qt::left << que << qSetFieldWidth(10) << Qt::right
+            << QString::number(ms, 'f', 2) << qSetFieldWidth(0) << " ms   x"
+            << QString::number(ms / tCopia, 'f', 1) << " the copy\n";
+    };
+    out << "Question base: " << Preguntas << " questions, " << bytes / 1024 << " KiB; best of " << Repeticiones
+        << " runs\n";
+    linea("plain copy of the file (floor)", tCopia);
+    linea("load (Pregunta::Crear)", tCarga);
+    linea("10 000 draws (PreguntaNueva...)", tSorteos);
+    linea("Reiniciar (sort and write)", tReiniciar);
+    linea("  of which: sort", tOrdenar);
+    linea("  of which: bytes in memory", tSerializar);
+    linea("  of which: write (with the bytes)", tEscribir);
+    out << "per draw: " << QString::number(tSorteos * 1000.0 / Sorteos, 'f', 2) << " us  (checksum " << suma % 997
+        << ")\n";
+    q.reset();
+    return 0;
+}
