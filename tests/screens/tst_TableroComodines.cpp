@@ -75,7 +75,8 @@ private slots:
         QFETCH(double, r);
         ArnesTablero a;
         a.iniciar();
-        a.clicRespuesta(a.incorrecta());
+        const int elegida = a.incorrecta();
+        a.clicRespuesta(elegida);
         const int restante = a.t->timer().Restante();
         a.sonidos.clear();
         Azar::global().guion({r});
@@ -89,7 +90,7 @@ private slots:
         QVERIFY(a.sonidos.isEmpty());
         QVERIFY(a.t->timer().Corriendo());
         QCOMPARE(a.t->timer().Restante(), restante);
-        QCOMPARE(int(a.t->RespuestaElegida()), int(a.incorrecta()));
+        QCOMPARE(int(a.t->RespuestaElegida()), elegida);
         QVERIFY(a.el().cmdResponder->isVisible());
     }
 
