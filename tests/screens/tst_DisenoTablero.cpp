@@ -117,6 +117,17 @@ private slots:
         QCOMPARE(a.el().cmdIniciar->size(), QPixmap(RutaPrograma(QStringLiteral("\\Imágenes\\Inic_sml.gif"))).size());
     }
 
+    void minimizarYRestaurar()
+    {
+        ArnesTablero a;
+        tamanoInterior(a, 714, 508);
+        a.t->showMinimized();
+        QTRY_COMPARE(a.el().znBot->size(), QSize(0, 0));
+        QCOMPARE(a.el().cmdIniciar->pos(), QPoint(0, 0));
+        a.t->showNormal();
+        QTRY_COMPARE(a.el().znBot->geometry(), QRect(4, 462, 706, 40));
+    }
+
     void imagenQueFaltaDejaLaAnterior()
     {
         QTemporaryDir prog;
