@@ -18,12 +18,10 @@ Dimension leerDimension(const char* p)
     return {qFromLittleEndian<qint32>(p), qFromLittleEndian<qint32>(p + 4)};
 }
 
-void escribirDimension(QByteArray& destino, Dimension d)
+void escribirDimension(char* p, Dimension d)
 {
-    char b[8];
-    qToLittleEndian<qint32>(d.elementos, b);
-    qToLittleEndian<qint32>(d.inferior, b + 4);
-    destino.append(b, 8);
+    qToLittleEndian<qint32>(d.elementos, p);
+    qToLittleEndian<qint32>(d.inferior, p + 4);
 }
 
 ArchivoBase::Lectura fallo(const QString& error, qint64 fila = -1)
@@ -154,18 +152,18 @@ QByteArray ArchivoBase::serializar(const TablaBase& tabla)
     for (const FilaBase& f : tabla)
         for (const ValorEtiquetado& v : f.campos)
             total += v.tamano();
-    QByteArray b;
-    b.reserve(total);
-    char cab[4];
-    qToLittleEndian<quint16>(EtiquetaTabla, cab);
-    qToLittleEndian<quint16>(2, cab + 2);
-    b.append(cab, 4);
+    QByteArray b(total, Qt::Uninitialized);
+    char* p = b.data();
+    qToLittleEndian<quint16>(EtiquetaTabla, p);
+    qToLittleEndian<quint16>(2, p + 2);
     // Written order: the field dimension first, then the rows.
-    escribirDimension(b, {FilaBase::NumCampos, 0});
-    escribirDimension(b, {qint32(tabla.size()), 0});
+    escribirDimension(p + 4, {FilaBase::NumCampos, 0});
+    escribirDimension(p + 12, {qint32(tabla.size()), 0});
+    p += 20;
     for (const FilaBase& f : tabla)
         for (const ValorEtiquetado& v : f.campos)
-            v.escribir(b);
+            p = v.escribir(p);
+    Q_ASSERT(p == b.constData() + b.size());
     return b;
 }
 

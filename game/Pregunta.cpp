@@ -154,11 +154,22 @@ void Pregunta::OrdenarTabla(TablaBase& tabla)
     std::stable_sort(claves.begin(), claves.end(), [](const Clave& a, const Clave& b) {
         return std::tie(a.nivel, a.veces, a.orden) < std::tie(b.nivel, b.veces, b.orden);
     });
-    TablaBase ordenada;
-    ordenada.reserve(tabla.size());
-    for (const Clave& c : claves)
-        ordenada.push_back(std::move(tabla[c.fila]));
-    tabla.swap(ordenada);
+    // Rows move into place along the permutation's cycles: no second table
+    // is built, and nothing can fail once the keys are sorted.
+    std::vector<bool> colocada(tabla.size(), false);
+    for (size_t i = 0; i < tabla.size(); ++i) {
+        if (colocada[i] || claves[i].fila == i)
+            continue;
+        FilaBase aparte = std::move(tabla[i]);
+        size_t j = i;
+        while (claves[j].fila != i) {
+            tabla[j] = std::move(tabla[claves[j].fila]);
+            colocada[j] = true;
+            j = claves[j].fila;
+        }
+        tabla[j] = std::move(aparte);
+        colocada[j] = true;
+    }
 }
 
 void Pregunta::Reiniciar()

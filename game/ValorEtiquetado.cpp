@@ -23,14 +23,6 @@ T leerLE(const char* p)
     return qFromLittleEndian<T>(p);
 }
 
-template <typename T>
-void escribirLE(QByteArray& destino, T v)
-{
-    char b[sizeof(T)];
-    qToLittleEndian<T>(v, b);
-    destino.append(b, sizeof(T));
-}
-
 float comoFloat(quint64 bits)
 {
     const quint32 b = quint32(bits);
@@ -238,18 +230,29 @@ qsizetype ValorEtiquetado::tamano() const
 
 void ValorEtiquetado::escribir(QByteArray& destino) const
 {
-    escribirLE<quint16>(destino, etiqueta_);
+    const qsizetype inicio = destino.size();
+    destino.resize(inicio + tamano());
+    escribir(destino.data() + inicio);
+}
+
+char* ValorEtiquetado::escribir(char* p) const
+{
+    qToLittleEndian<quint16>(etiqueta_, p);
+    p += 2;
     switch (etiqueta_) {
-    case Entero16: escribirLE<qint16>(destino, qint16(qint64(bits_))); break;
-    case Entero32: escribirLE<qint32>(destino, qint32(qint64(bits_))); break;
-    case Real32: escribirLE<quint32>(destino, quint32(bits_)); break;
-    case Real64: escribirLE<quint64>(destino, bits_); break;
-    case Texto:
+    case Entero16: qToLittleEndian<qint16>(qint16(qint64(bits_)), p); return p + 2;
+    case Entero32: qToLittleEndian<qint32>(qint32(qint64(bits_)), p); return p + 4;
+    case Real32: qToLittleEndian<quint32>(quint32(bits_), p); return p + 4;
+    case Real64: qToLittleEndian<quint64>(bits_, p); return p + 8;
+    case Texto: {
         // A text longer than the 16-bit length can say is cut at 65 535
         // bytes rather than writing a length that disagrees with the data.
-        escribirLE<quint16>(destino, quint16(qMin<qsizetype>(texto_.size(), 0xFFFF)));
-        destino.append(texto_.constData(), qMin<qsizetype>(texto_.size(), 0xFFFF));
-        break;
-    default: break;
+        const qsizetype largo = qMin<qsizetype>(texto_.size(), 0xFFFF);
+        qToLittleEndian<quint16>(quint16(largo), p);
+        if (largo > 0)
+            std::memcpy(p + 2, texto_.constData(), size_t(largo));
+        return p + 2 + largo;
+    }
+    default: return p;
     }
 }

@@ -52,7 +52,9 @@ public:
     // unknown tag or data past the end; p is then left undefined.
     static bool leer(const char*& p, const char* fin, ValorEtiquetado& v);
     void escribir(QByteArray& destino) const;
-    // Bytes escribir() appends.
+    // Writes tamano() bytes at destino and returns the end.
+    char* escribir(char* destino) const;
+    // Bytes escribir() writes.
     qsizetype tamano() const;
 
     bool operator==(const ValorEtiquetado& o) const

@@ -1,12 +1,31 @@
 #include "BotonImagen.h"
 
 #include <QMouseEvent>
+#include <QPixmap>
 
 BotonImagen::BotonImagen(const QPixmap& imagen, QWidget* parent) : QLabel(parent)
 {
+    setCursor(Qt::PointingHandCursor);
+    ponerImagen(imagen);
+}
+
+BotonImagen::BotonImagen(const QString& tooltip, QSize tamDiseno, QWidget* parent) : QLabel(parent)
+{
+    setToolTip(tooltip);
+    setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFixedSize(tamDiseno);
+}
+
+bool BotonImagen::cargar(const QString& ruta) { return ponerImagen(QPixmap(ruta)); }
+
+bool BotonImagen::ponerImagen(const QPixmap& imagen)
+{
+    if (imagen.isNull())
+        return false;
     setPixmap(imagen);
     setFixedSize(imagen.deviceIndependentSize().toSize());
-    setCursor(Qt::PointingHandCursor);
+    return true;
 }
 
 void BotonImagen::mousePressEvent(QMouseEvent* e)

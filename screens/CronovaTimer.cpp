@@ -78,7 +78,8 @@ void Timer::setIntervalo(int ms)
 
 void Timer::Tictac()
 {
-    if (restante_ <= 0)
+    // A stopped countdown counts nothing, so no expiry can follow Detiene.
+    if (!Corriendo() || restante_ <= 0)
         return;
     --restante_;
     desdeTic_.restart();

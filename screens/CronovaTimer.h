@@ -25,7 +25,8 @@ public:
     QSize sizeHint() const override { return {113, 65}; }
 
 public slots:
-    // One second gone. The clock calls it; tests call it to count without waiting.
+    // One second gone while running. The clock calls it; tests call it to
+    // count without waiting.
     void Tictac();
 
 signals:

@@ -1,11 +1,24 @@
-#include <QApplication>
-#include <QLabel>
+#include "Almacen.h"
+#include "Azar.h"
+#include "Modulo.h"
+#include "Programa.h"
+#include "Tablero.h"
 
-// Placeholder start until the title screen lands.
+#include <QApplication>
+#include <QScreen>
+
+// Until the title screen takes over: seed, start, show the board centred.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QLabel l(QStringLiteral("Orvalia"));
-    l.show();
+    Azar::global().sembrarReloj();
+    Modulo m;
+    Almacen a;
+    auto tablero = IniciarPrograma(m, a);
+    if (!tablero)
+        return 1;
+    if (const QScreen* s = tablero->screen())
+        tablero->move(s->availableGeometry().center() - tablero->rect().center());
+    tablero->show();
     return app.exec();
 }

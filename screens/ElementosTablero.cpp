@@ -1,0 +1,193 @@
+#include "ElementosTablero.h"
+
+#include "Archivos.h"
+#include "BolsaPropiedades.h"
+#include "BotonImagen.h"
+#include "Comod.h"
+#include "CronovaTimer.h"
+#include "FabricaControles.h"
+#include "PuntajePuntos.h"
+#include "Resp.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+using namespace Diseno;
+
+QRect rectDiseno(int x, int y, int w, int h) { return {pixeles(x), pixeles(y), pixeles(w), pixeles(h)}; }
+
+QFont arial(int puntos, bool negrita)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setPointSize(puntos);
+    f.setBold(negrita);
+    return f;
+}
+
+QLabel* etiqueta(QWidget* padre, const QString& texto, const char* color, QRect r, const QFont& f)
+{
+    auto* l = new QLabel(texto, padre);
+    l->setStyleSheet(QStringLiteral("color:%1;background:transparent").arg(QLatin1String(color)));
+    l->setFont(f);
+    l->setGeometry(r);
+    return l;
+}
+
+// A picture from the board's own resources, standing in until the first
+// layout reads the files beside the program.
+QPixmap imagenDiseno(Imagen i, QSize tam)
+{
+    QPixmap p(QStringLiteral(":/tablero") + archivoImagen(i, false).mid(10));
+    if (p.isNull()) {
+        p = QPixmap(tam);
+        p.fill(Qt::transparent);
+    }
+    return p;
+}
+
+const char* const kAmbar = "#ffcc30";
+}  // namespace
+
+// The resources live in a static library: pull them in explicitly.
+static void iniciarRecursos() { Q_INIT_RESOURCE(tablero); }
+
+ElementosTablero::ElementosTablero(QWidget* t)
+{
+    iniciarRecursos();
+    Borde = new QFrame(t);
+    Borde->setObjectName(QStringLiteral("Borde"));
+    Borde->setStyleSheet(QStringLiteral("QFrame#Borde{background:#000080;border:1px solid #ffcc30}"));
+    Borde->setGeometry(rectDiseno(0, 0, 10710, 7620));
+
+    Image1 = new QLabel(t);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setGeometry(rectDiseno(60, 60, 2655, 3735));
+    Image1->setPixmap(imagenDiseno(ImgCent, {177, 249}));
+    Image1->resize(Image1->pixmap().size());
+
+    Label2 = new QLabel(QStringLiteral("123"), t);
+    Label2->setAlignment(Qt::AlignCenter);
+    Label2->setStyleSheet(QStringLiteral("background:#555555;color:white"));
+    Label2->setGeometry(rectDiseno(60, 60, 615, 255));
+    Label2->hide();
+
+    lblJugador = etiqueta(t, QString(), kAmbar, rectDiseno(2820, 60, 3390, 465), arial(18, false));
+    txtPregunta = etiqueta(t, QString(), "white", rectDiseno(2820, 660, 6195, 2760), arial(18, true));
+    txtPregunta->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    txtPregunta->setWordWrap(true);
+
+    cmdIniciar = new BotonImagen(QStringLiteral("Haz clic para empezar a jugar"), {211, 40}, t);
+    cmdIniciar->move(pixeles(4200), pixeles(1800));
+    cmdIniciar->ponerImagen(imagenDiseno(ImgInic, {211, 40}));
+    cmdOpciones = new BotonImagen(QStringLiteral("aparece diálogo de opciones del juego"), {140, 25}, t);
+    cmdOpciones->move(pixeles(6900), pixeles(120));
+    cmdOpciones->ponerImagen(imagenDiseno(ImgOpci, {140, 25}));
+
+    Puntos1 = new Puntaje::Puntos(t);
+    Puntos1->setGeometry(rectDiseno(9090, 60, 1815, 4275));
+
+    static const char* const letras[4] = {"A", "B", "C", "D"};
+    static const QRect cajas[4] = {rectDiseno(240, 4560, 4875, 1575), rectDiseno(5520, 4560, 4875, 1575),
+                                   rectDiseno(240, 5640, 4875, 1575), rectDiseno(5520, 5640, 4875, 1575)};
+    for (size_t k = 0; k < 4; ++k) {
+        auto* r = qobject_cast<Resp*>(CrearControl(QStringLiteral("Respuesta.Resp"), t));
+        Resp1[k] = r;
+        BolsaPropiedades diseno;
+        diseno.escribir(QStringLiteral("Enabled"), false, true);
+        diseno.escribir(QStringLiteral("Letter"), QString::fromLatin1(letras[k]), QStringLiteral("A"));
+        r->ReadProperties(diseno);
+        r->setGeometry(cajas[k]);
+    }
+
+    comod = qobject_cast<Comod*>(CrearControl(QStringLiteral("Comodines.Comod"), t));
+    BolsaPropiedades disenoComod;
+    disenoComod.escribir(QStringLiteral("Enabled"), false, true);
+    comod->ReadProperties(disenoComod);
+    comod->setGeometry(rectDiseno(120, 3840, 2355, 795));
+
+    Timer1 = new Cronova::Timer(t);
+    Timer1->setGeometry(rectDiseno(4508, 3450, 1695, 975));
+    Timer1->hide();
+
+    znBot = new QWidget(t);
+    znBot->setGeometry(rectDiseno(60, 6930, 10590, 600));
+    znBot->setEnabled(false);
+
+    lblNextPlayer = etiqueta(znBot, QStringLiteral("Next Player"), kAmbar, rectDiseno(4380, 90, 3210, 465),
+                             arial(18, false));
+    lblNextPlayer->hide();
+    cmdResponder = new BotonImagen(QStringLiteral("haz clic para responder"), {245, 40}, znBot);
+    cmdResponder->ponerImagen(imagenDiseno(ImgResp, {245, 40}));
+    cmdResponder->hide();
+    cmdSigPreg = new BotonImagen(QStringLiteral("haz clic para pasar a la siguiente pregunta"), {288, 40}, znBot);
+    cmdSigPreg->ponerImagen(imagenDiseno(ImgSigu, {288, 40}));
+    cmdSigPreg->hide();
+    cmdRetira = new BotonImagen(QStringLiteral("haz clic para retirarte con lo ganado"), {186, 40}, znBot);
+    cmdRetira->move(pixeles(7800), 0);
+    cmdRetira->ponerImagen(imagenDiseno(ImgReti, {186, 40}));
+    cmdRetira->hide();
+}
+
+QWidget* ElementosTablero::elemento(Elemento e) const
+{
+    switch (e) {
+    case EBorde: return Borde;
+    case EImage1: return Image1;
+    case ELblJugador: return lblJugador;
+    case ETxtPregunta: return txtPregunta;
+    case ECmdIniciar: return cmdIniciar;
+    case ECmdOpciones: return cmdOpciones;
+    case EPuntos1: return Puntos1;
+    case EResp0: return Resp1[0];
+    case EResp1: return Resp1[1];
+    case EResp2: return Resp1[2];
+    case EResp3: return Resp1[3];
+    case EComod: return comod;
+    case EZnBot: return znBot;
+    case ELblNextPlayer: return lblNextPlayer;
+    case ECmdRetira: return cmdRetira;
+    case ETimer1: return Timer1;
+    case NumElementos: break;
+    }
+    return nullptr;
+}
+
+void ElementosTablero::cargarImagenes(bool grande)
+{
+    BotonImagen* botones[] = {cmdIniciar, cmdOpciones, cmdResponder, cmdRetira, cmdSigPreg};
+    const Imagen archivos[] = {ImgInic, ImgOpci, ImgResp, ImgReti, ImgSigu};
+    for (size_t i = 0; i < 5; ++i)
+        botones[i]->cargar(RutaPrograma(archivoImagen(archivos[i], grande)));
+    const QPixmap centro(RutaPrograma(archivoImagen(ImgCent, grande)));
+    if (!centro.isNull()) {
+        Image1->setPixmap(centro);
+        Image1->resize(centro.size());
+    }
+}
+
+void ElementosTablero::fijarFuentes(bool grande)
+{
+    const Fuentes f = fuentes(grande);
+    auto tamano = [](QLabel* l, int puntos) {
+        QFont fuente = l->font();
+        fuente.setPointSize(puntos);
+        l->setFont(fuente);
+    };
+    tamano(txtPregunta, f.pregunta);
+    tamano(lblNextPlayer, f.siguiente);
+    tamano(lblJugador, f.jugador);
+}
+
+void ElementosTablero::Aplicar(int anchoTwips, int altoTwips)
+{
+    const bool grande = juegoGrande(anchoTwips);
+    cargarImagenes(grande);
+    fijarFuentes(grande);
+    const float SW = float(anchoTwips);
+    const float SH = float(altoTwips);
+    for (const Fila& f : tabla())
+        Coloca(elemento(f.elemento), f.x, f.y, f.w, f.h, SW, SH);
+}

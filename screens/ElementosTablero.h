@@ -1,0 +1,48 @@
+#pragma once
+#include "DisenoTablero.h"
+
+#include <array>
+
+class BotonImagen;
+class Comod;
+class QFrame;
+class QLabel;
+class QWidget;
+class Resp;
+namespace Cronova { class Timer; }
+namespace Puntaje { class Puntos; }
+
+// The board's elements in their design state, created in stacking order
+// (Borde rearmost, Label2 in front of Image1), and the resize step that
+// scales them. The board owns them through Qt's parent chain.
+class ElementosTablero {
+public:
+    explicit ElementosTablero(QWidget* tablero);
+
+    // The resize step for an inner size in twips: picture set, pictures
+    // read again from their files, fonts, placements. Each action stands
+    // alone: a picture that cannot be read is skipped and keeps the old one.
+    void Aplicar(int anchoTwips, int altoTwips);
+
+    QFrame* Borde;
+    QLabel* Image1;
+    QLabel* Label2;
+    QLabel* lblJugador;
+    QLabel* txtPregunta;
+    BotonImagen* cmdIniciar;
+    BotonImagen* cmdOpciones;
+    Puntaje::Puntos* Puntos1;
+    std::array<Resp*, 4> Resp1{};
+    Comod* comod;
+    Cronova::Timer* Timer1;
+    QWidget* znBot;
+    QLabel* lblNextPlayer;
+    BotonImagen* cmdResponder;
+    BotonImagen* cmdSigPreg;
+    BotonImagen* cmdRetira;
+
+private:
+    QWidget* elemento(Diseno::Elemento e) const;
+    void cargarImagenes(bool grande);
+    void fijarFuentes(bool grande);
+};
