@@ -157,3 +157,11 @@ void Portada::paintEvent(QPaintEvent*)
     QPainter p(this);
     Ventanas::MarcoDorado(p, rect().adjusted(1, 1, 0, 0));
 }
+
+void Portada::closeEvent(QCloseEvent* e)
+{
+    // Closed by the window manager before its time, the title screen still
+    // hands over: the program never runs on without a window.
+    QWidget::closeEvent(e);
+    Terminar();
+}
