@@ -24,6 +24,12 @@ Splash::Splash(QWidget* parent)
     image1_->setPixmap(logo);
     // The logo fills the window: the window takes the picture's size.
     const QSize tam = logo.isNull() ? kSinLogo : logo.size();
+    // The strips the logo's offset leaves uncovered take its edge colour.
+    if (!logo.isNull()) {
+        QPalette fondo = palette();
+        fondo.setColor(QPalette::Window, logo.toImage().pixelColor(0, 0));
+        setPalette(fondo);
+    }
     image1_->setGeometry(QRect(QPoint(px(60), px(150)), tam));
     setFixedSize(tam);
 
@@ -35,6 +41,8 @@ Splash::Splash(QWidget* parent)
     label3_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     const int ancho = px(5355), alto = px(555);
     label3_->setGeometry(tam.width() - ancho - px(180), tam.height() - alto - px(90), ancho, alto);
+    // Seen from the first moment, not only after the first tick.
+    label3_->setText(QStringLiteral("Guardando base de preguntas..."));
 
     timer_.setInterval(Intervalo);
     connect(&timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);

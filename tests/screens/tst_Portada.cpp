@@ -1,5 +1,6 @@
 #include "Archivos.h"
 #include "Ayuda.h"
+#include "ImagenesPrograma.h"
 #include "Portada.h"
 
 #include <QDir>
@@ -34,6 +35,7 @@ private slots:
     void clicEnImagenOFondo();
     void clicEnTituloOEtiquetaNoHaceNada();
     void tituloYEspera();
+    void iconoDesdeTrabajoOPrograma();
 
 private:
     QTemporaryDir dir_;
@@ -155,6 +157,28 @@ void TstPortada::tituloYEspera()
     QCOMPARE(p.Image2(1)->pixmap().size(), QSize(406, 48));
     QCOMPARE(p.Image2(1)->pos(), QPoint(23, 288));
     p.PonerTitulo(QPixmap());  // a missing title picture is no error
+}
+
+void TstPortada::iconoDesdeTrabajoOPrograma()
+{
+    QTemporaryDir trabajo;
+    const QString antes = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(trabajo.path()));
+    const QString rel = QStringLiteral("Imágenes\\Orvalia.gif");
+    QVERIFY(ImagenesPrograma::Buscar(rel).isEmpty());   // in neither: nothing, no error
+    QVERIFY(ImagenesPrograma::Titulo().isNull());
+
+    QDir(dir_.path()).mkpath(QStringLiteral("Imágenes"));
+    QImage img(406, 48, QImage::Format_RGB32);
+    img.fill(Qt::yellow);
+    QVERIFY(img.save(dir_.filePath(QStringLiteral("Imágenes/Orvalia.gif")), "PNG"));
+    QCOMPARE(ImagenesPrograma::Buscar(rel), dir_.filePath(QStringLiteral("Imágenes/Orvalia.gif")));
+    QCOMPARE(ImagenesPrograma::Titulo().size(), QSize(406, 48));
+
+    QDir(trabajo.path()).mkpath(QStringLiteral("Imágenes"));
+    QVERIFY(img.save(trabajo.filePath(QStringLiteral("Imágenes/Orvalia.gif")), "PNG"));
+    QCOMPARE(ImagenesPrograma::Buscar(rel), trabajo.filePath(QStringLiteral("Imágenes/Orvalia.gif")));
+    QVERIFY(QDir::setCurrent(antes));
 }
 
 QTEST_MAIN(TstPortada)
