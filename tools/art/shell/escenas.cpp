@@ -203,6 +203,20 @@ QImage Paloma(QSize tam)
 
     p.translate(w * 0.45, h * 0.48);
     p.scale(w / 204.0, h / 158.0);
+    // Raised wing, behind the body.
+    QLinearGradient plumaAla(0, -62, 0, 6);
+    plumaAla.setColorAt(0, QColor(235, 238, 248));
+    plumaAla.setColorAt(1, QColor(185, 190, 210));
+    p.setBrush(plumaAla);
+    p.setPen(QPen(QColor(120, 125, 150), 1));
+    QPainterPath ala;
+    ala.moveTo(-10, 0);
+    ala.cubicTo(-20, -40, -50, -60, -80, -62);
+    ala.cubicTo(-60, -50, -58, -40, -64, -34);
+    ala.cubicTo(-50, -30, -45, -20, -48, -14);
+    ala.cubicTo(-35, -14, -25, -6, -22, 6);
+    ala.closeSubpath();
+    p.drawPath(ala);
     // Body and head.
     QPainterPath cuerpo;
     cuerpo.moveTo(-60, 10);
@@ -219,15 +233,6 @@ QImage Paloma(QSize tam)
     p.setBrush(pluma);
     p.setPen(QPen(QColor(120, 125, 150), 1));
     p.drawPath(cuerpo);
-    // Raised wing.
-    QPainterPath ala;
-    ala.moveTo(-10, 0);
-    ala.cubicTo(-20, -40, -50, -60, -80, -62);
-    ala.cubicTo(-60, -50, -58, -40, -64, -34);
-    ala.cubicTo(-50, -30, -45, -20, -48, -14);
-    ala.cubicTo(-35, -14, -25, -6, -22, 6);
-    ala.closeSubpath();
-    p.drawPath(ala);
     p.setBrush(QColor(30, 30, 40));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPointF(50, -15), 1.8, 1.8);
