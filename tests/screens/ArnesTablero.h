@@ -59,7 +59,16 @@ public:
     const ElementosTablero& el() const { return t->elementos(); }
     Pregunta& qtn() const { return *t->Qtn(); }
     qint16 correcta() const { return qtn().Correcta(); }
-    qint16 incorrecta() const { return qint16((correcta() + 1) % 4); }
+    // A wrong answer still on show (remove-two may have hidden some).
+    qint16 incorrecta() const
+    {
+        for (int d = 1; d < 4; ++d) {
+            const int k = (correcta() + d) % 4;
+            if (!el().Resp1[size_t(k)]->isHidden())
+                return qint16(k);
+        }
+        return qint16((correcta() + 1) % 4);
+    }
     Jugador& jugador() { return m.actual(); }
 
     static void clic(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }

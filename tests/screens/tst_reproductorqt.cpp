@@ -125,6 +125,24 @@ private slots:
         QCOMPARE(termina.size(), 1);  // once
     }
 
+    // The tune had already run out; the next piece's end starts it again.
+    void musicaTerminadaVuelveAEmpezar()
+    {
+        Modulo m;
+        ReproductorQt mp1, mp2;
+        Sonido s(m, mp1, mp2, dir_.path());
+        QSignalSpy musica(&mp2, &Reproductor::empiezaPieza);
+        QSignalSpy finMusica(&mp2, &Reproductor::terminaPieza);
+        QSignalSpy termina(&mp1, &Reproductor::terminaPieza);
+        s.IniciaMusica();
+        QTRY_COMPARE_WITH_TIMEOUT(finMusica.size(), 1, 20000);
+        QVERIFY(!mp2.reproduciendo());  // its own end is left alone
+        s.Toca(3);
+        QTRY_COMPARE_WITH_TIMEOUT(termina.size(), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(musica.size(), 2, 10000);
+        QVERIFY(mp2.reproduciendo());
+    }
+
     void piezaReemplazadaNoTermina()
     {
         Modulo m;

@@ -121,40 +121,50 @@ void Comprobador::comprobarDuplicados()
             ids.insert(id, e.lugar);
     }
 
-    // Questions: the same folded text, or one within ParecidoMaximo of
-    // another's length in edits with the same right answer. Pairs are only compared when their lengths
-    // allow it, so a base of thousands stays quick.
+    // Questions with the same folded text.
     struct Texto {
         QString plegado;
         size_t entrada;
     };
     std::vector<Texto> textos;
-    for (size_t i = 0; i < entradas_.size(); ++i)
-        textos.push_back({plegar(entradas_[i].fila[FilaBase::Enunciado].aTexto()), i});
+    QHash<QString, size_t> vistos;
+    for (size_t i = 0; i < entradas_.size(); ++i) {
+        Texto t{plegar(entradas_[i].fila[FilaBase::Enunciado].aTexto()), i};
+        if (t.plegado.isEmpty())
+            continue;
+        const auto previo = vistos.constFind(t.plegado);
+        if (previo != vistos.constEnd()) {
+            aviso(entradas_[i].lugar + QStringLiteral(": la pregunta repite la de %1").arg(entradas_[*previo].lugar));
+            continue;
+        }
+        vistos.insert(t.plegado, i);
+        textos.push_back(std::move(t));
+    }
+
+    // Near matches: within ParecidoMaximo of the longer text's length in
+    // edits, with the same right answer ("¿Quién fue el padre de Set?" and
+    // "... de Sem?" differ by one letter and ask different things). Pairs
+    // are compared only when their lengths allow it, and not at all on a
+    // base too large for pairwise comparison.
+    if (textos.size() > MaximoParaParecidos) {
+        notas_ << QStringLiteral("preguntas parecidas: no se comparan en una base de más de %1").arg(MaximoParaParecidos);
+        return;
+    }
     std::sort(textos.begin(), textos.end(),
               [](const Texto& a, const Texto& b) { return a.plegado.size() < b.plegado.size(); });
     for (size_t i = 0; i < textos.size(); ++i) {
         const QString& a = textos[i].plegado;
-        if (a.isEmpty())
-            continue;
+        const QString correcta = correctaPlegada(entradas_[textos[i].entrada]);
         for (size_t j = i + 1; j < textos.size(); ++j) {
             const QString& b = textos[j].plegado;
             const int tope = int(std::floor(double(b.size()) * ParecidoMaximo));
             if (b.size() - a.size() > tope)
                 break;
-            const int d = distancia(a, b, tope);
-            // A near match only counts when the right answer is the same too:
-            // "¿Quién fue el padre de Set?" and "... de Sem?" differ by one
-            // letter and ask different things.
-            if (d > 0 && d <= tope && correctaPlegada(entradas_[textos[i].entrada]) != correctaPlegada(entradas_[textos[j].entrada]))
+            if (correctaPlegada(entradas_[textos[j].entrada]) != correcta || distancia(a, b, tope) > tope)
                 continue;
-            if (d <= tope) {
-                const Entrada& x = entradas_[std::min(textos[i].entrada, textos[j].entrada)];
-                const Entrada& y = entradas_[std::max(textos[i].entrada, textos[j].entrada)];
-                aviso(y.lugar + (d == 0 ? QStringLiteral(": la pregunta repite la de %1")
-                                        : QStringLiteral(": la pregunta se parece mucho a la de %1"))
-                                    .arg(x.lugar));
-            }
+            const Entrada& x = entradas_[std::min(textos[i].entrada, textos[j].entrada)];
+            const Entrada& y = entradas_[std::max(textos[i].entrada, textos[j].entrada)];
+            aviso(y.lugar + QStringLiteral(": la pregunta se parece mucho a la de %1").arg(x.lugar));
         }
     }
 }
@@ -209,6 +219,8 @@ void Comprobador::informe(QTextStream& salida, QTextStream& err) const
         salida << " " << QChar(u'A' + i) << " "
                << QString::number(total ? 100.0 * double(porLetra_[size_t(i)]) / double(total) : 0.0, 'f', 1) << " %";
     salida << "\n";
+    for (const QString& n : notas_)
+        salida << "nota: " << n << "\n";
     for (const QString& e : errores_)
         err << "error: " << e << "\n";
     for (const QString& a : avisos_)

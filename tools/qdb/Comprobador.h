@@ -22,6 +22,7 @@ public:
     // their characters, and whose right answers agree, are taken to ask the
     // same thing.
     static constexpr double ParecidoMaximo = 0.10;
+    static constexpr size_t MaximoParaParecidos = 20000;
 
     struct Entrada {
         FilaBase fila;
@@ -50,6 +51,7 @@ private:
     std::vector<Entrada> entradas_;
     QStringList errores_;
     QStringList avisos_;
+    QStringList notas_;
     std::array<qint64, 6> porNivel_{};
     std::array<qint64, 4> porLetra_{};
     double vecesMin_ = 0, vecesMax_ = 0;

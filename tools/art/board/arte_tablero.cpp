@@ -101,10 +101,16 @@ QImage centro(QSize tam)
     p.fillRect(img.rect(), cielo);
 
     const QPointF foco(w / 2, h * 0.58);
+    // A warm dawn behind the rays, so they shine gold rather than grey.
+    QRadialGradient alba(foco, h * 0.6);
+    alba.setColorAt(0, QColor(255, 190, 60, 170));
+    alba.setColorAt(0.4, QColor(190, 120, 40, 60));
+    alba.setColorAt(1, QColor(0, 0, 90, 0));
+    p.fillRect(img.rect(), alba);
     // Rays.
     for (int i = 0; i < 15; ++i) {
         const qreal a = qDegreesToRadians(-170.0 + i * (160.0 / 14));
-        const qreal ab = qDegreesToRadians(3.2);
+        const qreal ab = qDegreesToRadians(2.6);
         const qreal largo = h * 0.9;
         QPainterPath rayo;
         rayo.moveTo(foco);
@@ -112,7 +118,8 @@ QImage centro(QSize tam)
         rayo.lineTo(foco + QPointF(qCos(a + ab), qSin(a + ab)) * largo);
         rayo.closeSubpath();
         QRadialGradient luz(foco, largo);
-        luz.setColorAt(0, QColor(255, 230, 140, 200));
+        luz.setColorAt(0, QColor(255, 236, 150, 240));
+        luz.setColorAt(0.6, QColor(255, 204, 48, 120));
         luz.setColorAt(1, QColor(255, 204, 48, 0));
         p.fillPath(rayo, luz);
     }

@@ -1,0 +1,162 @@
+#include "ArnesTablero.h"
+#include "Archivos.h"
+#include "PuntajePuntos.h"
+
+#include <QDir>
+#include <QFile>
+
+// The resize step on the real board.
+class TstDisenoTablero : public QObject {
+    Q_OBJECT
+
+    // The placement table written out once more, independently of the board.
+    struct Esperado {
+        const char* nombre;
+        int x, y, w, h;  // twips; -1 keep
+    };
+    static QList<Esperado> tabla()
+    {
+        return {{"Borde", 0, 0, 10710, 7620},        {"Image1", 60, 60, 2655, 3825},
+                {"lblJugador", 2820, 60, 3390, 465}, {"txtPregunta", 2820, 660, 6195, 2760},
+                {"cmdIniciar", 4200, 1800, -1, -1},  {"cmdOpciones", 6900, 120, -1, -1},
+                {"Puntos1", 9060, 120, 1575, -1},    {"Resp1(0)", 240, 4560, 4875, 1575},
+                {"Resp1(1)", 5520, 4560, 4875, 1575}, {"Resp1(2)", 240, 5640, 4875, 1575},
+                {"Resp1(3)", 5520, 5640, 4875, 1575}, {"Comod", 120, 3840, 1755, 675},
+                {"znBot", 60, 6930, 10590, 600},     {"lblNextPlayer", 4380, 90, 3210, 465},
+                {"cmdRetira", 7800, 0, -1, -1},      {"Timer1", 4508, 3450, 1695, 975}};
+    }
+    static QWidget* elemento(const ElementosTablero& e, const QByteArray& n)
+    {
+        const QHash<QByteArray, QWidget*> w{
+            {"Borde", e.Borde},       {"Image1", e.Image1},       {"lblJugador", e.lblJugador},
+            {"txtPregunta", e.txtPregunta}, {"cmdIniciar", e.cmdIniciar}, {"cmdOpciones", e.cmdOpciones},
+            {"Puntos1", e.Puntos1},   {"Resp1(0)", e.Resp1[0]},   {"Resp1(1)", e.Resp1[1]},
+            {"Resp1(2)", e.Resp1[2]}, {"Resp1(3)", e.Resp1[3]},   {"Comod", e.comod},
+            {"znBot", e.znBot},       {"lblNextPlayer", e.lblNextPlayer}, {"cmdRetira", e.cmdRetira},
+            {"Timer1", e.Timer1}};
+        return w.value(n);
+    }
+    static int px(double twips) { return int(std::lround(twips / 15.0)); }
+
+    static void tamanoInterior(ArnesTablero& a, int w, int h)
+    {
+        a.t->resize(w, h);
+        QTRY_COMPARE(a.t->size(), QSize(w, h));
+    }
+
+    static bool hayImagenes() { return QFile::exists(RutaPrograma(QStringLiteral("\\Imágenes\\Inic_big.gif"))); }
+
+private slots:
+    void init()
+    {
+        if (!hayImagenes())
+            QSKIP("the pictures are not laid beside the program");
+    }
+
+    void escala_data()
+    {
+        QTest::addColumn<int>("factor");
+        QTest::newRow("design 10710 x 7620") << 1;
+        QTest::newRow("doubled 21420 x 15240") << 2;
+    }
+    void escala()
+    {
+        QFETCH(int, factor);
+        ArnesTablero a;
+        tamanoInterior(a, 714 * factor, 508 * factor);
+        for (const Esperado& e : tabla()) {
+            const QWidget* w = elemento(a.el(), e.nombre);
+            QVERIFY2(w, e.nombre);
+            QCOMPARE(w->pos(), QPoint(px(e.x * factor), px(e.y * factor)));
+            if (e.w != -1)
+                QCOMPARE(w->width(), px(e.w * factor));
+            if (e.h != -1)
+                QCOMPARE(w->height(), px(e.h * factor));
+        }
+        QCOMPARE(a.el().Puntos1->height(), 285);  // keeps its design height
+        const QString grande = factor == 2 ? QStringLiteral("_big") : QStringLiteral("_sml");
+        const QPixmap inic(RutaPrograma(QStringLiteral("\\Imágenes\\Inic") + grande + QStringLiteral(".gif")));
+        QCOMPARE(a.el().cmdIniciar->size(), inic.size());
+        const QPixmap cent(RutaPrograma(QStringLiteral("\\Imágenes\\Cent") + grande + QStringLiteral(".jpg")));
+        QCOMPARE(a.el().Image1->pixmap().size(), cent.size());
+        QCOMPARE(a.el().txtPregunta->font().pointSize(), factor == 2 ? 22 : 16);
+        QCOMPARE(a.el().lblNextPlayer->font().pointSize(), factor == 2 ? 24 : 18);
+        QCOMPARE(a.el().lblJugador->font().pointSize(), factor == 2 ? 24 : 18);
+        // Not placed: they stay where the design put them.
+        QCOMPARE(a.el().cmdResponder->pos(), QPoint(0, 0));
+        QCOMPARE(a.el().cmdSigPreg->pos(), QPoint(0, 0));
+        QCOMPARE(a.el().Label2->geometry(), QRect(4, 4, 41, 17));
+    }
+
+    void umbralDelJuegoGrande()
+    {
+        ArnesTablero a;
+        const QSize chica = QPixmap(RutaPrograma(QStringLiteral("\\Imágenes\\Resp_sml.gif"))).size();
+        const QSize grande = QPixmap(RutaPrograma(QStringLiteral("\\Imágenes\\Resp_big.gif"))).size();
+        tamanoInterior(a, 1023, 300);  // 15345 twips
+        QCOMPARE(a.el().cmdResponder->size(), chica);
+        tamanoInterior(a, 1024, 300);  // 15360 twips; the height plays no part
+        QCOMPARE(a.el().cmdResponder->size(), grande);
+        QVERIFY(!Diseno::juegoGrande(15359));
+        QVERIFY(Diseno::juegoGrande(15360));
+    }
+
+    void minimizado()
+    {
+        ArnesTablero a;
+        tamanoInterior(a, 1428, 1016);
+        const_cast<ElementosTablero&>(a.el()).Aplicar(0, 0);
+        for (const Esperado& e : tabla()) {
+            const QWidget* w = elemento(a.el(), e.nombre);
+            QCOMPARE(w->pos(), QPoint(0, 0));
+            if (e.w != -1)
+                QCOMPARE(w->width(), 0);
+            if (e.h != -1)
+                QCOMPARE(w->height(), 0);
+        }
+        QCOMPARE(a.el().cmdIniciar->size(), QPixmap(RutaPrograma(QStringLiteral("\\Imágenes\\Inic_sml.gif"))).size());
+    }
+
+    void minimizarYRestaurar()
+    {
+        ArnesTablero a;
+        tamanoInterior(a, 714, 508);
+        a.t->showMinimized();
+        QTRY_COMPARE(a.el().znBot->size(), QSize(0, 0));
+        QCOMPARE(a.el().cmdIniciar->pos(), QPoint(0, 0));
+        a.t->showNormal();
+        QTRY_COMPARE(a.el().znBot->geometry(), QRect(4, 462, 706, 40));
+    }
+
+    void imagenQueFaltaDejaLaAnterior()
+    {
+        QTemporaryDir prog;
+        QDir().mkpath(prog.filePath(QStringLiteral("Imágenes")));
+        const QDir origen(RutaPrograma(QStringLiteral("Imágenes")));
+        for (const QString& f : origen.entryList(QDir::Files))
+            if (f != QStringLiteral("Opci_big.gif"))
+                QFile::copy(origen.filePath(f), prog.filePath(QStringLiteral("Imágenes/") + f));
+        QFile roto(prog.filePath(QStringLiteral("Imágenes/Sigu_big.gif")));
+        QVERIFY(roto.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        roto.write("no es un GIF");
+        roto.close();
+        const QString antes = CarpetaPrograma();
+        FijarCarpetaPrograma(prog.path());
+        {
+            ArnesTablero a;
+            tamanoInterior(a, 714, 508);
+            const QSize opciChica = a.el().cmdOpciones->size();
+            const QSize siguChica = a.el().cmdSigPreg->size();
+            tamanoInterior(a, 1428, 1016);
+            QCOMPARE(a.el().cmdOpciones->size(), opciChica);  // missing: the old picture stays
+            QCOMPARE(a.el().cmdSigPreg->size(), siguChica);   // broken: the same
+            QVERIFY(a.el().cmdIniciar->width() > 211);         // the others are big
+            QCOMPARE(a.el().cmdOpciones->pos(), QPoint(px(6900 * 2), px(120 * 2)));
+            QCOMPARE(a.el().Timer1->geometry(), QRect(px(4508 * 2), px(3450 * 2), px(1695 * 2), px(975 * 2)));
+        }
+        FijarCarpetaPrograma(antes);
+    }
+};
+
+QTEST_MAIN(TstDisenoTablero)
+#include "tst_DisenoTablero.moc"
