@@ -1,28 +1,36 @@
 #include "Programa.h"
 
 #include "Arranque.h"
+#include "EnlaceVentanas.h"
 #include "Estadisticas.h"
+#include "ImagenesPrograma.h"
+#include "Portada.h"
 #include "Pregunta.h"
 #include "Tablero.h"
 
 #include <QIcon>
 #include <QMessageBox>
 
-std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a)
+std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada)
 {
     LeerAjustesInicio(m, a);
     auto t = std::make_unique<Tablero>(m, a);
+    if (portada)
+        QObject::connect(t.get(), &Tablero::cargado, portada, &Portada::OcultarEspera);
     if (!t->Cargar()) {
         QMessageBox::critical(nullptr, Pregunta::TituloError(), Pregunta::MensajeError());
         return nullptr;
     }
     t->setWindowTitle(QStringLiteral("Orvalia"));
-    // The icon is taken relative to the working folder; without it the
-    // windows simply have none.
-    const QIcon icono(QStringLiteral("Imágenes/NP.ico"));
+    EnlazarVentanas(*t, m, a);
+    // The options window is built afresh each time it opens and takes the
+    // icon then. Without the file the windows simply have none.
+    const QIcon icono = ImagenesPrograma::Icono();
     if (!icono.isNull()) {
         t->setWindowIcon(icono);
         t->CargarEstadisticas().setWindowIcon(icono);
     }
+    if (portada)
+        portada->PonerTitulo(ImagenesPrograma::Titulo());
     return t;
 }

@@ -1,24 +1,49 @@
 #include "Almacen.h"
-#include "Azar.h"
+#include "Ayuda.h"
 #include "Modulo.h"
+#include "Portada.h"
 #include "Programa.h"
 #include "Tablero.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QScreen>
+#include <QTimer>
+#include <cstdio>
 
-// Until the title screen takes over: seed, start, show the board centred.
+// The title screen starts everything: its load step runs the start routine,
+// which loads the board; the board comes up after twelve seconds or a click.
+//
+// With ORVALIA_MEDIR_ARRANQUE set the program prints the milliseconds from
+// main to the board being ready and ends there (the start-up benchmark).
 int main(int argc, char** argv)
 {
+    QElapsedTimer reloj;
+    reloj.start();
     QApplication app(argc, argv);
-    Azar::global().sembrarReloj();
     Modulo m;
     Almacen a;
-    auto tablero = IniciarPrograma(m, a);
-    if (!tablero)
+    Portada portada;
+    std::unique_ptr<Tablero> tablero;
+    portada.mostrarTablero = [&tablero] {
+        if (const QScreen* s = tablero->screen())
+            tablero->move(s->availableGeometry().center() - tablero->rect().center());
+        tablero->show();
+    };
+    const bool listo = portada.Cargar([&] {
+        tablero = IniciarPrograma(m, a, &portada);
+        return tablero != nullptr;
+    });
+    if (!listo)
         return 1;
-    if (const QScreen* s = tablero->screen())
-        tablero->move(s->availableGeometry().center() - tablero->rect().center());
-    tablero->show();
+    // Installed after the board's own key filter, so that it is asked first:
+    // F1 opens the help wherever it is pressed.
+    TeclaAyuda f1;
+    app.installEventFilter(&f1);
+    if (qEnvironmentVariableIsSet("ORVALIA_MEDIR_ARRANQUE")) {
+        std::printf("%lld\n", static_cast<long long>(reloj.elapsed()));
+        std::fflush(stdout);
+        return 0;
+    }
     return app.exec();
 }

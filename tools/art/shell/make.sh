@@ -1,0 +1,21 @@
+#!/bin/sh
+# Remakes the title and closing screens' pictures in data/Imágenes: the six
+# scenes and the logo as JPEG, the title picture as GIF and the window icon as
+# a multi-size ICO (drawn as PNG, then converted with ImageMagick, since Qt
+# writes neither). Usage: make.sh BUILD_DIR
+set -e
+build=${1:-build}
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../../.." && pwd)
+work="$build/art-shell"
+out="$root/data/Imágenes"
+cmake -S "$here" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$work" >/dev/null
+mkdir -p "$work/png" "$out"
+QT_QPA_PLATFORM=offscreen "$work/arte_portada" "$work/png"
+cp "$work"/png/NP?.jpg "$work/png/Logo.jpg" "$out/"
+convert "$work/png/Orvalia.png" -strip +dither -colors 255 "$out/Orvalia.gif"
+convert "$work/png/NP16.png" "$work/png/NP32.png" "$work/png/NP48.png" "$work/png/NP256.png" "$out/NP.ico"
+mkdir -p "$root/data/escritorio"
+cp "$work/png/NP256.png" "$root/data/escritorio/orvalia.png"
+echo "title and closing pictures written to $out"
