@@ -68,7 +68,12 @@ Tablero::Tablero(Modulo& m, Almacen& a, Dependencias d, QWidget* parent)
     for (int k = 0; k < 4; ++k)
         connect(el_->Resp1[size_t(k)], &Resp::Click, this, [this, k] { Resp1_Click(k); });
     connect(el_->comod, &Comod::Click, this, &Tablero::Comod_Click);
-    connect(el_->Timer1, &Cronova::Timer::Expira, this, &Tablero::Confirmar);
+    connect(el_->Timer1, &Cronova::Timer::Expira, this, [this] {
+        // Only an open question can run out of time; a stray expiry after
+        // the question closed must not judge it a second time.
+        if (el_->Resp1[0]->isEnabled())
+            Confirmar();
+    });
 
     // The board sees every key first, whatever element has the focus.
     qApp->installEventFilter(this);

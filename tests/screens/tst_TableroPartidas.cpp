@@ -190,6 +190,19 @@ private slots:
         QCOMPARE(int(a.m.Jugadores[0].Escalon), 6);
     }
 
+    void expiraFueraDeTiempoNoJuzga()
+    {
+        ArnesTablero a;
+        a.iniciar();
+        a.acertar();
+        a.sonidos.clear();
+        emit a.t->timer().Expira();  // a late expiry between questions
+        QVERIFY(a.sonidos.isEmpty());  // not judged again
+        QVERIFY(a.mensajes.isEmpty());
+        QVERIFY(a.m.Jugadores[0].EnJuego);
+        QCOMPARE(int(a.jugador().Escalon), 1);
+    }
+
     void tresJugadoresSeguidos()
     {
         ArnesTablero a([](Almacen& s) {
