@@ -5,6 +5,23 @@
 #include <QDir>
 #include <QFile>
 
+// Writes down every move and resize it gets, in order.
+class Sonda : public QWidget {
+public:
+    using QWidget::QWidget;
+    QStringList cambios;
+
+protected:
+    void moveEvent(QMoveEvent* e) override
+    {
+        cambios << QStringLiteral("pos %1,%2").arg(e->pos().x()).arg(e->pos().y());
+    }
+    void resizeEvent(QResizeEvent* e) override
+    {
+        cambios << QStringLiteral("tam %1x%2").arg(e->size().width()).arg(e->size().height());
+    }
+};
+
 // The resize step on the real board.
 class TstDisenoTablero : public QObject {
     Q_OBJECT
@@ -86,6 +103,24 @@ private slots:
         QCOMPARE(a.el().cmdResponder->pos(), QPoint(0, 0));
         QCOMPARE(a.el().cmdSigPreg->pos(), QPoint(0, 0));
         QCOMPARE(a.el().Label2->geometry(), QRect(4, 4, 41, 17));
+    }
+
+    // Left, top, width and height are four changes, one after the other.
+    void colocaEscribeUnoTrasOtro()
+    {
+        QWidget padre;
+        padre.resize(800, 600);
+        Sonda w(&padre);
+        w.setGeometry(1, 2, 3, 4);
+        padre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&padre));
+        w.cambios.clear();
+        Diseno::Coloca(&w, 1500, 3000, 4500, 6000, 21420.f, 15240.f);
+        QCOMPARE(w.cambios, (QStringList{QStringLiteral("pos 200,2"), QStringLiteral("pos 200,400"),
+                                         QStringLiteral("tam 600x4"), QStringLiteral("tam 600x800")}));
+        w.cambios.clear();
+        Diseno::Coloca(&w, 0, 0, Diseno::Igual, Diseno::Igual, 10710.f, 7620.f);
+        QCOMPARE(w.cambios, QStringList{QStringLiteral("pos 0,400")} << QStringLiteral("pos 0,0"));
     }
 
     void umbralDelJuegoGrande()

@@ -52,4 +52,4 @@ private slots:
 };
 
 QTEST_MAIN(TstTableroSoak)
-#include "tst_TableroSoak.moc"
+#include "tst_tablero_soak.moc"
