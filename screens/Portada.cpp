@@ -5,6 +5,7 @@
 #include "Azar.h"
 #include "Ventanas.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -73,7 +74,9 @@ bool Portada::Cargar(const std::function<bool()>& iniciar)
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
     show();
-    repaint();  // "Espera un momento..." is seen while the board loads
+    // "Espera un momento..." is to be seen while the board loads.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
     Azar::global().sembrarReloj();
     return iniciar ? iniciar() : true;
 }
