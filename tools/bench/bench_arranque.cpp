@@ -1,6 +1,8 @@
 // Start-up time of the game, from starting the process to the board being
-// ready (the program, told so by ORVALIA_MEDIR_ARRANQUE, ends right there),
-// against the floor: a Qt Widgets program that shows one window and ends.
+// ready (the program, told so by ORVALIA_MEDIR_ARRANQUE, prints a line right
+// there and ends), against the floor: a Qt Widgets program that shows one
+// window and prints a line. The time runs until that line arrives, so neither
+// program's way out is counted.
 // Both run headless with a settings store of their own, several times; the
 // medians and their ratio are printed.
 #include <QCoreApplication>
@@ -26,11 +28,13 @@ std::vector<double> medir(const QString& programa, const QProcessEnvironment& en
         QElapsedTimer reloj;
         reloj.start();
         p.start(programa, {});
-        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        const bool leido = p.waitForReadyRead(60000);
+        const double hasta = double(reloj.nsecsElapsed()) / 1e6;
+        if (!leido || !p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
             std::fprintf(stderr, "%s failed: %s\n", qPrintable(programa), p.readAllStandardError().constData());
             return {};
         }
-        ms.push_back(double(reloj.nsecsElapsed()) / 1e6);
+        ms.push_back(hasta);
         if (salida)
             *salida = QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
     }

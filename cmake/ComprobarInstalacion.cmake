@@ -1,0 +1,37 @@
+# Installs the build into a scratch prefix and checks that the game stands on
+# its own there: program, libraries, data, help, menu entry and icon, and that
+# the installed program starts to its board from another working folder.
+# cmake -DBUILD=<build dir> -DPREFIX=<scratch prefix> -P ComprobarInstalacion.cmake
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${PREFIX}"
+                RESULT_VARIABLE r OUTPUT_QUIET)
+if(r)
+  message(FATAL_ERROR "cmake --install failed: ${r}")
+endif()
+foreach(f bin/Orvalia bin/libRespuesta.so bin/libComodines.so bin/Orvalia.html bin/QBase.qdb
+          "bin/Imágenes/NP.ico" "bin/Imágenes/Orvalia.gif" "bin/Imágenes/Logo.jpg" "bin/Imágenes/NP1.jpg"
+          share/applications/orvalia.desktop share/icons/hicolor/256x256/apps/orvalia.png)
+  if(NOT EXISTS "${PREFIX}/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+file(READ "${PREFIX}/share/applications/orvalia.desktop" entrada)
+if(NOT entrada MATCHES "Exec=\"${PREFIX}/bin/Orvalia\"")
+  message(FATAL_ERROR "the menu entry does not start the installed program:\n${entrada}")
+endif()
+if(NOT entrada MATCHES "Icon=orvalia")
+  message(FATAL_ERROR "the menu entry names no icon:\n${entrada}")
+endif()
+
+# Started from elsewhere, with a store of its own, it must reach its board.
+set(config "${PREFIX}/config")
+file(WRITE "${config}/Orvalia/Orvalia.ini" "[Inicio]\nFirstRun=False\n")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} ORVALIA_MEDIR_ARRANQUE=1
+                        "${PREFIX}/bin/Orvalia"
+                WORKING_DIRECTORY "${config}"
+                RESULT_VARIABLE r OUTPUT_VARIABLE ms ERROR_QUIET TIMEOUT 120)
+if(r)
+  message(FATAL_ERROR "the installed program did not reach its board: ${r}")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")
+message(STATUS "installed game reached its board")

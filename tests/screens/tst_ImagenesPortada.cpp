@@ -1,0 +1,77 @@
+#include "Altavoz.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QImageReader>
+#include <QTest>
+#include <algorithm>
+
+// The pictures the build lays beside the program: each at the size its
+// window places it, in the format the game has always named.
+class TstImagenesPortada : public QObject {
+    Q_OBJECT
+private slots:
+    void tamanos_data();
+    void tamanos();
+    void iconoDeVariosTamanos();
+    void altavoz();
+
+private:
+    static QString ruta(const QString& nombre)
+    {
+        return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Imágenes/") + nombre);
+    }
+};
+
+void TstImagenesPortada::tamanos_data()
+{
+    QTest::addColumn<QString>("archivo");
+    QTest::addColumn<QByteArray>("formato");
+    QTest::addColumn<QSize>("tamano");
+    QTest::newRow("NP1") << "NP1.jpg" << QByteArray("jpeg") << QSize(94, 163);
+    QTest::newRow("NP2") << "NP2.jpg" << QByteArray("jpeg") << QSize(147, 194);
+    QTest::newRow("NP3") << "NP3.jpg" << QByteArray("jpeg") << QSize(204, 158);
+    QTest::newRow("NP4") << "NP4.jpg" << QByteArray("jpeg") << QSize(169, 180);
+    QTest::newRow("NP5") << "NP5.jpg" << QByteArray("jpeg") << QSize(170, 130);
+    QTest::newRow("NP6") << "NP6.jpg" << QByteArray("jpeg") << QSize(172, 255);
+    QTest::newRow("Logo") << "Logo.jpg" << QByteArray("jpeg") << QSize(480, 320);
+    QTest::newRow("Orvalia") << "Orvalia.gif" << QByteArray("gif") << QSize(406, 48);
+}
+
+void TstImagenesPortada::tamanos()
+{
+    QFETCH(QString, archivo);
+    QFETCH(QByteArray, formato);
+    QFETCH(QSize, tamano);
+    QImageReader r(ruta(archivo));
+    r.setDecideFormatFromContent(true);
+    QCOMPARE(r.format(), formato);
+    const QImage img = r.read();
+    QVERIFY2(!img.isNull(), qPrintable(r.errorString()));
+    QCOMPARE(img.size(), tamano);
+}
+
+void TstImagenesPortada::iconoDeVariosTamanos()
+{
+    QImageReader r(ruta(QStringLiteral("NP.ico")));
+    r.setDecideFormatFromContent(true);
+    QCOMPARE(r.format(), QByteArray("ico"));
+    QList<int> lados;
+    for (int i = 0; i < r.imageCount(); ++i) {
+        QVERIFY(r.jumpToImage(i));
+        lados << r.read().width();
+    }
+    std::sort(lados.begin(), lados.end());
+    QCOMPARE(lados, (QList<int>{16, 32, 48, 256}));
+}
+
+void TstImagenesPortada::altavoz()
+{
+    const QImage img = Altavoz::Dibujo(36).toImage();
+    QCOMPARE(img.size(), QSize(36, 36));
+    QCOMPARE(img.pixelColor(0, 0).alpha(), 0);                // transparent ground
+    QVERIFY(img.pixelColor(10, 18).alpha() > 200);             // the speaker's body
+}
+
+QTEST_MAIN(TstImagenesPortada)
+#include "tst_ImagenesPortada.moc"
