@@ -1,6 +1,7 @@
 #include "Comod.h"
 
 #include "BolsaPropiedades.h"
+#include "HabilitadoPropio.h"
 #include "ImagenComodin.h"
 #include "PintaSvg.h"
 
@@ -125,13 +126,8 @@ void Comod::resizeEvent(QResizeEvent*) {
 }
 
 void Comod::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::EnabledChange) {
-        const bool propio = !testAttribute(Qt::WA_ForceDisabled);
-        if (propio != habilitadoPropio_) {
-            habilitadoPropio_ = propio;
-            marca(QStringLiteral("Enabled"));
-        }
-    }
+    if (e->type() == QEvent::EnabledChange && HabilitadoPropioCambio(*this, habilitadoPropio_))
+        marca(QStringLiteral("Enabled"));
     QWidget::changeEvent(e);
 }
 

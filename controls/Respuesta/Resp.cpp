@@ -1,6 +1,7 @@
 #include "Resp.h"
 
 #include "BolsaPropiedades.h"
+#include "HabilitadoPropio.h"
 #include "ContornoResp.h"
 #include "PintaSvg.h"
 
@@ -141,14 +142,8 @@ void Resp::resizeEvent(QResizeEvent*) {
 }
 
 void Resp::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::EnabledChange) {
-        // Only the control's own flag counts, not a disabled parent.
-        const bool propio = !testAttribute(Qt::WA_ForceDisabled);
-        if (propio != habilitadoPropio_) {
-            habilitadoPropio_ = propio;
-            marca(QStringLiteral("Enabled"));
-        }
-    }
+    if (e->type() == QEvent::EnabledChange && HabilitadoPropioCambio(*this, habilitadoPropio_))
+        marca(QStringLiteral("Enabled"));
     QWidget::changeEvent(e);
 }
 

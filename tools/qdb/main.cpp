@@ -38,6 +38,12 @@ int falla(const QString& mensaje)
     return 1;
 }
 
+// "QBase.qdb: fila 12: motivo" — the file, the row when known, and why.
+QString motivoLectura(const QString& ruta, const ArchivoBase::Lectura& l)
+{
+    return ruta + (l.fila >= 0 ? QStringLiteral(": fila %1").arg(l.fila) : QString()) + QStringLiteral(": ") + l.error;
+}
+
 bool esCsv(const QString& ruta) { return ruta.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
 
 // Reads the questions of a CSV into entries for the checker; false, with a
@@ -101,8 +107,7 @@ int check(const QStringList& rutas)
             return falla(ruta + QStringLiteral(": no se puede abrir"));
         const ArchivoBase::Lectura l = ArchivoBase::leerEstructura(f.readAll());
         if (!l.valida())
-            return falla(ruta + (l.fila >= 0 ? QStringLiteral(": fila %1").arg(l.fila) : QString())
-                         + QStringLiteral(": ") + l.error);
+            return falla(motivoLectura(ruta, l));
         for (size_t r = 0; r < l.tabla.size(); ++r)
             comprobador.agregar({l.tabla[r], QStringLiteral("%1: fila %2").arg(ruta).arg(r), false, QString()});
     }
@@ -115,8 +120,7 @@ bool leerBase(const QString& ruta, TablaBase& tabla, QString* error)
 {
     const ArchivoBase::Lectura l = ArchivoBase::leerArchivo(ruta);
     if (!l.valida()) {
-        *error = ruta + (l.fila >= 0 ? QStringLiteral(": fila %1").arg(l.fila) : QString()) + QStringLiteral(": ")
-            + l.error;
+        *error = motivoLectura(ruta, l);
         return false;
     }
     tabla = l.tabla;
@@ -132,8 +136,7 @@ int exportar(const QString& ruta, const QString& destino)
     // still be written out and mended by hand.
     const ArchivoBase::Lectura l = ArchivoBase::leerEstructura(f.readAll());
     if (!l.valida())
-        return falla(ruta + (l.fila >= 0 ? QStringLiteral(": fila %1").arg(l.fila) : QString())
-                     + QStringLiteral(": ") + l.error);
+        return falla(motivoLectura(ruta, l));
     QString texto = Csv::linea(FilaCsv::Cabecera() << FilaCsv::ColumnaEtiquetas());
     for (const FilaBase& fila : l.tabla)
         texto += Csv::linea(FilaCsv::desdeFila(fila));

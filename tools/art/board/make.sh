@@ -6,12 +6,8 @@ set -e
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
-work="$build/art-board"
-out="$root/data/Imágenes"
-cmake -S "$here" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$work" >/dev/null
-mkdir -p "$work/png" "$out"
-QT_QPA_PLATFORM=offscreen "$work/arte_tablero" "$work/png"
+. "$here/../comun.sh"
+arte_pintar board arte_tablero
 for png in "$work"/png/*.png; do
     name=$(basename "$png" .png)
     convert "$png" -strip +dither -colors 255 "$out/$name.gif"

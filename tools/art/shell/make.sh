@@ -7,12 +7,8 @@ set -e
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
-work="$build/art-shell"
-out="$root/data/Imágenes"
-cmake -S "$here" -B "$work" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$work" >/dev/null
-mkdir -p "$work/png" "$out"
-QT_QPA_PLATFORM=offscreen "$work/arte_portada" "$work/png"
+. "$here/../comun.sh"
+arte_pintar shell arte_portada
 cp "$work"/png/NP?.jpg "$work/png/Logo.jpg" "$out/"
 convert "$work/png/Orvalia.png" -strip +dither -colors 255 "$out/Orvalia.gif"
 convert "$work/png/NP16.png" "$work/png/NP32.png" "$work/png/NP48.png" "$work/png/NP256.png" "$out/NP.ico"
