@@ -15,13 +15,44 @@ ReproductorQt::ReproductorQt(QObject* parent)
     connect(player_, &QMediaPlayer::playbackStateChanged, this, &ReproductorQt::alCambiarEstado);
     connect(player_, &QMediaPlayer::mediaStatusChanged, this, &ReproductorQt::alCambiarMedio);
     connect(player_, &QMediaPlayer::errorOccurred, this, [this] { alFallar(); });
+    esperaCarga_.setSingleShot(true);
+    esperaCarga_.setInterval(3000);
+    connect(&esperaCarga_, &QTimer::timeout, this, [this] { sueltaOrdenes(true); });
 }
 
 ReproductorQt::~ReproductorQt()
 {
     // Quietly: no notifications while the board is going away.
     player_->disconnect(this);
-    player_->stop();
+    if (!cargando())
+        player_->stop();
+}
+
+bool ReproductorQt::cargando() const { return player_->mediaStatus() == QMediaPlayer::LoadingMedia; }
+
+void ReproductorQt::orden(std::function<void()> f)
+{
+    ordenes_.push_back(std::move(f));
+    sueltaOrdenes(false);
+}
+
+// Runs the held commands while no file is loading. A command that starts a
+// load leaves the rest for when that load is over; the wait runs out after a
+// few seconds, so a load that never ends cannot hold the player forever.
+void ReproductorQt::sueltaOrdenes(bool forzar)
+{
+    while (!ordenes_.empty() && (forzar || !cargando())) {
+        forzar = false;
+        auto f = std::move(ordenes_.front());
+        ordenes_.erase(ordenes_.begin());
+        f();
+        if (cargando())
+            esperaCarga_.start();
+    }
+    if (ordenes_.empty())
+        esperaCarga_.stop();
+    else if (!esperaCarga_.isActive())
+        esperaCarga_.start();
 }
 
 float ReproductorQt::aLineal(int centesimasDb)
@@ -39,13 +70,18 @@ void ReproductorQt::setArchivo(const QString& ruta)
     archivo_ = ruta;
     pedido_ = false;
     finAvisado_ = false;
-    // Dropping the old piece is no end of it: no notification for it.
-    player_->stop();
+    // The older piece's held commands go with it.
+    ordenes_.clear();
     const QFileInfo info(ruta);
     // A missing or plainly broken file never reaches the back-end: GStreamer
     // stalls a second on the next command after a file it could not load.
     valido_ = info.isFile() && PareceMp3(ruta);
-    player_->setSource(valido_ ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl());
+    const QUrl fuente = valido_ ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl();
+    // Dropping the old piece is no end of it: no notification for it.
+    orden([this, fuente] {
+        player_->stop();
+        player_->setSource(fuente);
+    });
     if (autoInicio_)
         reproducir();
 }
@@ -67,20 +103,24 @@ void ReproductorQt::reproducir()
         terminaLuego();
         return;
     }
-    player_->play();
-    avisaInicio();
+    orden([this] {
+        player_->play();
+        avisaInicio();
+    });
 }
 
 void ReproductorQt::detener()
 {
     pedido_ = false;
-    player_->stop();
+    orden([this] { player_->stop(); });
 }
 
 void ReproductorQt::setPosicion(double segundos)
 {
-    if (valido_)
-        player_->setPosition(qint64(std::max(0.0, segundos) * 1000.0));
+    if (valido_) {
+        const qint64 ms = qint64(std::max(0.0, segundos) * 1000.0);
+        orden([this, ms] { player_->setPosition(ms); });
+    }
 }
 
 bool ReproductorQt::reproduciendo() const { return player_->playbackState() == QMediaPlayer::PlayingState; }
@@ -89,6 +129,8 @@ void ReproductorQt::alCambiarEstado(QMediaPlayer::PlaybackState) { avisaInicio()
 
 void ReproductorQt::alCambiarMedio(QMediaPlayer::MediaStatus status)
 {
+    if (status != QMediaPlayer::LoadingMedia && !ordenes_.empty())
+        QTimer::singleShot(0, this, [this] { sueltaOrdenes(false); });
     if (status == QMediaPlayer::EndOfMedia)
         avisaFin();
     else if (status == QMediaPlayer::InvalidMedia)
@@ -115,7 +157,7 @@ void ReproductorQt::alFallar()
     if (!valido_)
         return;
     valido_ = false;
-    player_->stop();
+    orden([this] { player_->stop(); });
     if (pedido_)
         terminaLuego();
 }

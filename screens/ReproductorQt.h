@@ -2,6 +2,9 @@
 #include "Reproductor.h"
 
 #include <QMediaPlayer>
+#include <QTimer>
+#include <functional>
+#include <vector>
 
 class QAudioOutput;
 
@@ -39,6 +42,19 @@ private:
     void alFallar();
     void terminaLuego();  // the end of an unplayable piece, after the caller returns
     void avisaFin();
+
+    // Qt 6.4's GStreamer back-end can deadlock when the source is changed,
+    // stopped or sought while it is still loading a file (its streaming
+    // thread links the decoder's pads under a lock the main thread then
+    // waits for). Commands given while a file loads are therefore held and
+    // run, in order, once it has loaded or failed; a newer file drops the
+    // held commands of the older one.
+    void orden(std::function<void()> f);
+    bool cargando() const;
+    void sueltaOrdenes(bool forzar);
+
+    std::vector<std::function<void()>> ordenes_;
+    QTimer esperaCarga_;  // a load that never ends must not hold the player forever
 
     QMediaPlayer* player_;
     QAudioOutput* salida_;

@@ -67,6 +67,16 @@ private slots:
         QVERIFY2(despues - antes < 16 * 1024, "memory grows with the pieces played");
         // The last piece is good and plays to its end.
         QTRY_VERIFY_WITH_TIMEOUT(!fin.isEmpty() && !r.reproduciendo(), 10000);
+
+        // Hundreds of real loads, each new piece given the moment the last
+        // one starts: the back-end is switched right after every load, and
+        // neither hangs nor stops reporting starts.
+        QSignalSpy inicio(&r, &Reproductor::empiezaPieza);
+        for (int i = 0; i < 300; ++i) {
+            r.setArchivo(bueno);
+            r.reproducir();
+            QTRY_COMPARE_WITH_TIMEOUT(inicio.count(), i + 1, 5000);
+        }
     }
 };
 
