@@ -1,5 +1,7 @@
 #include "Altavoz.h"
 
+#include "Colores.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,14 +26,14 @@ QPixmap Dibujo(int lado)
     cuerpo.closeSubpath();
     QLinearGradient oro(0, 6, 0, 30);
     oro.setColorAt(0, QColor(255, 230, 140));
-    oro.setColorAt(0.5, QColor(255, 204, 48));
+    oro.setColorAt(0.5, Colores::Oro);
     oro.setColorAt(1, QColor(170, 120, 20));
     p.setBrush(oro);
     p.setPen(QPen(QColor(60, 40, 0), 1.2));
     p.drawPath(cuerpo);
 
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 0, 128), 2.0, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(Colores::Azul, 2.0, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k < 3; ++k) {
         const qreal r = 5 + k * 4.5;
         p.drawArc(QRectF(18 - r, 18 - r, 2 * r, 2 * r), -45 * 16, 90 * 16);

@@ -1,13 +1,15 @@
 #include "Arte.h"
 
+#include "Colores.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
 namespace Arte {
 
 namespace {
-const QColor kAzul(0, 0, 128);
-const QColor kOro(255, 204, 48);
+const QColor kAzul = Colores::Azul;
+const QColor kOro = Colores::Oro;
 const QColor kOroClaro(255, 236, 150);
 const QColor kOroOscuro(176, 122, 10);
 

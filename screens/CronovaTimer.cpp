@@ -1,5 +1,7 @@
 #include "CronovaTimer.h"
 
+#include "Colores.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -8,8 +10,8 @@ namespace Cronova {
 
 namespace {
 const QColor kAzulOscuro(8, 16, 72);
-const QColor kAzul(0, 0, 128);
-const QColor kOro(255, 204, 48);
+const QColor kAzul = Colores::Azul;
+const QColor kOro = Colores::Oro;
 const QColor kAmbar(255, 160, 0);
 const QColor kRojo(230, 30, 20);
 constexpr int kUltimos = 5;   // the last seconds warn in amber to red

@@ -2,14 +2,16 @@
 
 #include "Premios.h"
 
+#include "Colores.h"
+
 #include <QPainter>
 
 namespace Puntaje {
 
 namespace {
-const QColor kAzul(0, 0, 128);
+const QColor kAzul = Colores::Azul;
 const QColor kAzulOscuro(4, 8, 60);
-const QColor kOro(255, 204, 48);
+const QColor kOro = Colores::Oro;
 const QColor kOroPalido(214, 170, 60);
 const QColor kBlanco(255, 250, 235);
 }

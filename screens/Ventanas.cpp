@@ -1,5 +1,7 @@
 #include "Ventanas.h"
 
+#include "Colores.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -10,8 +12,8 @@ namespace Ventanas {
 void FondoAzul(QWidget* ventana)
 {
     QPalette pal = ventana->palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 128));
-    pal.setColor(QPalette::WindowText, QColor(255, 204, 48));
+    pal.setColor(QPalette::Window, Colores::Azul);
+    pal.setColor(QPalette::WindowText, Colores::Oro);
     ventana->setPalette(pal);
     ventana->setAutoFillBackground(true);
 }
@@ -19,7 +21,7 @@ void FondoAzul(QWidget* ventana)
 void MarcoDorado(QPainter& p, const QRect& caja)
 {
     p.save();
-    p.setPen(QPen(QColor(255, 204, 48), 1));
+    p.setPen(QPen(Colores::Oro, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(caja.adjusted(0, 0, -1, -1));
     p.restore();
