@@ -30,6 +30,7 @@ SUJETOS = set(SINGULARES) | set(PLURALES) | set("""
     enviados iglesia pueblo gente ejercito multitud fariseos escribas
     filisteos israelitas egipcios discipulos apostoles
 """.split())
+AUXILIARES = {"iba", "iban", "estaba", "estaban", "había", "habían", "fue", "fueron", "era", "eran"}
 DETERMINANTES = {"el", "la", "los", "las", "su", "sus", "un", "una"}
 
 INICIO_RE = re.compile(r"^\W*¿\s*(qué|cuál|cuáles)\s+", re.IGNORECASE)
@@ -73,7 +74,7 @@ def _sospecha(enunciado):
     if plural != verbo.endswith("n"):
         return "«%s» no concuerda con «%s»: ¿es el complemento?" % (resto[i][0], resto[0][0])
     siguientes = resto[i + 1:]
-    while siguientes and siguientes[0][1].endswith(("ndo", "ado", "ido")):
+    if verbo in AUXILIARES and siguientes and siguientes[0][1].endswith(("ndo", "ado", "ido")):
         siguientes = siguientes[1:]  # "iba leyendo", "había ungido"
     if not siguientes:
         return None

@@ -2,11 +2,25 @@
 answer appears in the cited verses or within three verses of them."""
 
 from avisos import Aviso, respuesta_correcta
-from biblia import versos_citados
+from biblia import LIBROS, versos_citados
 from texto import PALABRA_RE, clave_1909, nombres_en
 
 COMPROBACION = "nombre"
 MARGEN = 3
+
+# A book vouches for the names it bears: its own ("¿Qué vio Ezequiel…?" of a
+# vision he tells in the first person), its author's and its addressees'.
+_CARTAS = {"Romanos": "Roma", "1 Corintios": "Corinto", "2 Corintios": "Corinto",
+           "Gálatas": "Galacia", "Efesios": "Éfeso", "Filipenses": "Filipos",
+           "Colosenses": "Colosas", "1 Tesalonicenses": "Tesalónica",
+           "2 Tesalonicenses": "Tesalónica", "1 Timoteo": "Timoteo",
+           "2 Timoteo": "Timoteo", "Tito": "Tito", "Filemón": "Filemón"}
+NOMBRA = {i: {nombre.split()[-1]} for i, (nombre, _) in enumerate(LIBROS)}
+for _i, (_nombre, _) in enumerate(LIBROS):
+    if _nombre in _CARTAS:
+        NOMBRA[_i] |= {"Pablo", _CARTAS[_nombre]}
+    if _nombre in ("1 Juan", "2 Juan", "3 Juan", "Apocalipsis"):
+        NOMBRA[_i].add("Juan")
 
 
 def _ventana(biblia, orden, posicion, cita):
@@ -37,6 +51,8 @@ def revisar(filas, contexto):
             continue
         claves = _ventana(biblia, orden, posicion, cita)
         for nombre in nombres:
+            if nombre in NOMBRA[cita[0]]:
+                continue
             formas = {clave_1909(nombre)} | contexto.nombres.formas_1909.get(nombre, set())
             if not formas & claves:
                 yield Aviso(fila, COMPROBACION, nombre,

@@ -12,11 +12,13 @@ CITAS = "«\"“‘"
 FINES = ".!?:…"
 
 # Capitalised words that are not names a verse must show: God's names and
-# titles (the 1909 says "Dios", "Jehová", "Señor" or "el Altísimo" as it
-# pleases), and the names of the books when a question cites one.
+# Christ's titles (the 1909 says "Dios", "Jehová", "Señor" or "el Altísimo"
+# as it pleases), and the names of the books when a question cites one.
 COMUNES = {
     "Dios", "Señor", "Jehová", "Espíritu", "Santo", "Padre", "Hijo",
     "Altísimo", "Omnipotente", "Salvador", "Ángel", "Cordero", "Verbo",
+    "Pastor", "León", "Rey", "Maestro", "Mesías", "Sumo", "Sacerdote",
+    "Bautista",
     "Génesis", "Éxodo", "Levítico", "Números", "Deuteronomio", "Crónicas",
     "Reyes", "Salmo", "Salmos", "Proverbios", "Eclesiastés", "Cantares",
     "Lamentaciones", "Hechos", "Romanos", "Corintios", "Gálatas", "Efesios",
@@ -42,13 +44,14 @@ _CLAVE_CAMBIOS = [("ph", "f"), ("th", "t"), ("ch", "c"), ("qu", "c"),
 def clave_1909(palabra):
     """A key under which a modern spelling and the 1909's meet.
 
-    The 1909 writes "Michâl", "Ezechîas", "Nathán", "Goliath", "Assuero"; the
-    base writes "Mical", "Ezequías", "Natán", "Goliat", "Asuero". Both fold to
-    the same key. Names the fold cannot reach are mapped in nombres.csv.
+    The 1909 writes "Michâl", "Ezechîas", "Nathán", "Goliath", "Assuero",
+    "Jerusalem"; the base writes "Mical", "Ezequías", "Natán", "Goliat",
+    "Asuero", "Jerusalén". Both fold to the same key. Names the fold cannot reach are mapped in nombres.csv.
     """
     clave = sin_tildes(palabra)
     for viejo, nuevo in _CLAVE_CAMBIOS:
         clave = clave.replace(viejo, nuevo)
+    clave = re.sub(r"m(?=[bp]|$)", "n", clave)  # "Adam", "Absalom", "Samballat"
     return re.sub(r"(.)\1+", r"\1", clave)
 
 
