@@ -122,12 +122,13 @@ def _raiz(clave):
 
 
 class Indice:
-    """Where each number and each word root stands in the whole text."""
+    """Where each number, each word and each word root stands in the text."""
 
     def __init__(self, biblia):
         self.orden = list(biblia)
         self.posicion = {clave: i for i, clave in enumerate(self.orden)}
         self.por_numero = defaultdict(set)
+        self.por_palabra = defaultdict(set)
         self.por_raiz = defaultdict(set)
         for i, clave in enumerate(self.orden):
             texto = biblia[clave]
@@ -135,6 +136,7 @@ class Indice:
                 self.por_numero[n].add(i)
             for p in PALABRA_RE.findall(texto):
                 c = clave_1909(p)
+                self.por_palabra[c].add(i)
                 self.por_raiz[c[:4]].add(i)
                 self.por_raiz[c[:5]].add(i)
 
@@ -143,31 +145,36 @@ class Indice:
         return "%s %d:%d" % (LIBROS[libro][0], cap, verso)
 
 
-def palabras_clave(enunciado, formas_1909):
-    """{root: the question's word} for the words that say what it is about.
+def palabras_clave(enunciado, indice, contexto):
+    """{word of the question: the verses that hold it}, for the words that
+    say what the question is about, and the names among them.
 
-    A name the 1909 spells otherwise brings the roots of those spellings too.
+    A name must stand whole in a verse, in the base's spelling or the 1909's
+    ("Acab" is not "acabada"); any other word by its root ("filisteos" holds
+    for "Filisteos", "prepucios" for "prepucio").
     """
-    raices = {}
+    nombres = set(nombres_en(enunciado, contexto.conocidos))
+    versos, raices = {}, set()
     for p in PALABRA_RE.findall(enunciado):
         plegada = sin_tildes(p)
-        if (len(plegada) < 4 or plegada in VACIAS or p in COMUNES
-                or plegada in UNIDADES or _ordinal(plegada)):
-            continue
-        raices.setdefault(_raiz(clave_1909(p)), p)
-        for forma in formas_1909.get(p, ()):
-            raices.setdefault(_raiz(forma), p)
-    return raices
+        if p in nombres:
+            formas = {clave_1909(p)} | contexto.nombres.formas_1909.get(p, set())
+            versos[p] = set().union(*(indice.por_palabra.get(f, set()) for f in formas))
+        elif not (len(plegada) < 4 or plegada in VACIAS or p in COMUNES
+                  or plegada in UNIDADES or _ordinal(plegada)):
+            raiz = _raiz(clave_1909(p))
+            if raiz not in raices:  # "oveja" and "ovejas" are one word
+                raices.add(raiz)
+                versos[p] = indice.por_raiz.get(raiz, set())
+    return versos, nombres & set(versos)
 
 
-def _cerca(indice, i, raices, nombres, peso):
+def _cerca(i, versos, nombres, peso):
     """The question's words verse i holds, when they make it near."""
-    junto = {r for r in raices if i in indice.por_raiz.get(r, ())}
-    palabras = {raices[r] for r in junto}
+    palabras = {p for p, donde in versos.items() if i in donde}
     if not nombres <= palabras or len(palabras) < (2 if nombres else 3):
         return None
-    total = sum(peso.values()) or 1
-    if sum(peso[p] for p in palabras) / total < PESO_MINIMO:
+    if sum(peso[p] for p in palabras) / (sum(peso.values()) or 1) < PESO_MINIMO:
         return None
     return sorted(palabras, key=str.lower)
 
@@ -182,13 +189,8 @@ def revisar(filas, contexto):
         valores = [valor_de_respuesta(fila.campos[r]) for r in RESPUESTAS]
         if None in valores or len(set(valores)) != 4:
             continue
-        enunciado = fila.campos["Enunciado"]
-        raices = palabras_clave(enunciado, contexto.nombres.formas_1909)
-        nombres = set(nombres_en(enunciado, contexto.conocidos)) & set(raices.values())
-        peso = defaultdict(float)
-        for r, p in raices.items():
-            veces = len(indice.por_raiz.get(r, ()))
-            peso[p] = max(peso[p], math.log(len(indice.orden) / (veces + 1)))
+        versos, nombres = palabras_clave(fila.campos["Enunciado"], indice, contexto)
+        peso = {p: math.log(len(indice.orden) / (len(donde) + 1)) for p, donde in versos.items()}
         cita, error = versos_citados(fila.campos["Referencia"])
         citados = set() if error else {indice.posicion.get((cita[0], cita[1], v))
                                        for v in range(cita[2], cita[3] + 1)}
@@ -203,7 +205,7 @@ def revisar(filas, contexto):
             # parallel account, or another count in the same sentence), are
             # what the author read; the check looks elsewhere.
             for i in sorted(indice.por_numero.get(valor, set()) - citados - con_la_correcta):
-                junto = _cerca(indice, i, raices, nombres, peso)
+                junto = _cerca(i, versos, nombres, peso)
                 if junto:
                     hallazgos.append((i, junto))
             if not hallazgos:
