@@ -24,9 +24,15 @@ For each row it checks:
   * the right letter is spread evenly: each of A-D holds 25% +- 2% of a file
     (only for files of 20 rows or more).
 
+Then it runs the checks of comprobaciones.py on the wording: names near the
+cited verses, wrong numbers found elsewhere in the Bible, one spelling per
+name (nombres.csv), the RAE's 2010 spelling, the personal "a". A reviewed
+line of excepciones.csv silences one warning of the first, second or last.
+
 Every problem is printed as "file:line: message"; the exit status is 1 when
 there is any, 2 when the Bible text cannot be read, 0 otherwise.
---sin-biblia skips the Bible look-up (useful where diatheke is missing).
+--sin-biblia skips the Bible look-up and the checks that need it (useful
+where diatheke is missing).
 """
 
 import csv
