@@ -64,7 +64,8 @@ def revisar(filas, biblia, informe, niveles=None, nombres=None, excepciones=None
             if clave in permitidas:
                 usadas.add(clave)
             else:
-                informe(aviso.fila.ruta, aviso.fila.linea, aviso.mensaje)
+                # The ID finds the question when the file has moved on.
+                informe(aviso.fila.ruta, aviso.fila.linea, "pregunta %s: %s" % (ident, aviso.mensaje))
     if niveles is None:
         niveles = {f.campos["Nivel"] for f in filas}
     for clave, e in permitidas.items():

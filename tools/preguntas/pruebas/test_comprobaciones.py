@@ -3,7 +3,9 @@
 Run: python3 -m unittest discover -s tools/preguntas/pruebas
 """
 
+import contextlib
 import csv
+import io
 import os
 import sys
 import tempfile
@@ -125,11 +127,11 @@ class NombresCercaDelVerso(Base):
              "Ezequiel 1:1", "junto al río de Chebar"),
         ])
         self.assertEqual(hallados, [
-            ("nivel5.csv", 4, "el nombre «Joás» no aparece en 2 Reyes 11:7 ni a 3 versos de distancia "
+            ("nivel5.csv", 4, "pregunta 5003: el nombre «Joás» no aparece en 2 Reyes 11:7 ni a 3 versos de distancia "
                               "en la Reina-Valera 1909"),
-            ("nivel5.csv", 5, "el nombre «Moisés» no aparece en 2 Reyes 22:14 ni a 3 versos de distancia "
+            ("nivel5.csv", 5, "pregunta 5004: el nombre «Moisés» no aparece en 2 Reyes 22:14 ni a 3 versos de distancia "
                               "en la Reina-Valera 1909"),
-            ("nivel5.csv", 6, "el nombre «Moisés» no aparece en 2 Reyes 11:2 ni a 3 versos de distancia "
+            ("nivel5.csv", 6, "pregunta 5006: el nombre «Moisés» no aparece en 2 Reyes 11:2 ni a 3 versos de distancia "
                               "en la Reina-Valera 1909"),
         ])
 
@@ -140,7 +142,7 @@ class NombresCercaDelVerso(Base):
             "5003,nombre,Joás,el pasaje sigue hablando del niño escondido\n"
             "5099,nombre,Josaba,otra pregunta\n"))
         self.assertEqual([m for _, _, m in hallados], [
-            "el nombre «Josaba» no aparece en 2 Reyes 11:7 ni a 3 versos de distancia en la Reina-Valera 1909",
+            "pregunta 5003: el nombre «Josaba» no aparece en 2 Reyes 11:7 ni a 3 versos de distancia en la Reina-Valera 1909",
             "la excepción de nombre «Josaba» para la pregunta 5099 ya no silencia nada: quítela",
         ])
 
@@ -178,7 +180,7 @@ class NumerosEnOtroPasaje(Base):
         hallados = self.avisos([self.FILA], excepciones="5118,número,Mil,juzgado en la prueba\n")
         self.assertEqual(sorted(m[:40] for _, _, m in hallados), [
             "la excepción de número «Mil» para la pre",
-            "la respuesta incorrecta «Cien» (100) apa",
+            "pregunta 5118: la respuesta incorrecta «",
         ])
 
 
@@ -192,9 +194,9 @@ class UnaGrafiaPorNombre(Base):
         ])
         mensajes = [(l, m) for _, l, m in hallados if "no aparece" not in m]
         self.assertEqual(mensajes, [
-            (2, "«Joas»: el nombre se escribe «Joás», con su tilde"),
-            (2, "«Micol»: la base escribe este nombre «Mical»"),
-            (3, "«Ezechías» no está en nombres.csv y se parece a «Ezequías»: si es el mismo nombre, "
+            (2, "pregunta 5001: «Joas»: el nombre se escribe «Joás», con su tilde"),
+            (2, "pregunta 5001: «Micol»: la base escribe este nombre «Mical»"),
+            (3, "pregunta 5002: «Ezechías» no está en nombres.csv y se parece a «Ezequías»: si es el mismo nombre, "
                 "escríbalo así; si es otro, añádalo a la lista"),
         ])
 
@@ -208,12 +210,12 @@ class Ortografia2010(Base):
              "C", "Génesis 18:12", "Rióse, pues, Sara"),
         ])
         self.assertEqual([(l, m) for _, l, m in hallados], [
-            (2, "«Sólo» se escribe «Solo» (Ortografía de la RAE, 2010)"),
-            (2, "«rió» se escribe «rio» (Ortografía de la RAE, 2010)"),
-            (2, "«Éste» se escribe «Este» (Ortografía de la RAE, 2010)"),
-            (3, "«Guión» se escribe «Guion» (Ortografía de la RAE, 2010)"),
-            (3, "«Aquélla» se escribe «Aquella» (Ortografía de la RAE, 2010)"),
-            (3, "«Fué» se escribe «Fue» (Ortografía de la RAE, 2010)"),
+            (2, "pregunta 5001: «Sólo» se escribe «Solo» (Ortografía de la RAE, 2010)"),
+            (2, "pregunta 5001: «rió» se escribe «rio» (Ortografía de la RAE, 2010)"),
+            (2, "pregunta 5001: «Éste» se escribe «Este» (Ortografía de la RAE, 2010)"),
+            (3, "pregunta 5002: «Guión» se escribe «Guion» (Ortografía de la RAE, 2010)"),
+            (3, "pregunta 5002: «Aquélla» se escribe «Aquella» (Ortografía de la RAE, 2010)"),
+            (3, "pregunta 5002: «Fué» se escribe «Fue» (Ortografía de la RAE, 2010)"),
         ])
 
     def test_no_admite_excepciones(self):
@@ -260,6 +262,22 @@ class ListaDeExcepciones(Base):
             (2, "excepción sin ID, clave o motivo"),
             (3, "la excepción de nombre «Joás» para la pregunta 5002 ya no silencia nada: quítela"),
         ])
+
+
+class ElProgramaLasEjecuta(unittest.TestCase):
+    def test_sin_biblia_corren_las_que_no_la_necesitan(self):
+        with tempfile.TemporaryDirectory() as carpeta:
+            ruta = os.path.join(carpeta, "prueba.csv")
+            with open(ruta, "w", encoding="utf-8", newline="") as f:
+                w = csv.writer(f, lineterminator="\n")
+                w.writerow(verificar_citas.CABECERA)
+                w.writerow([1, 5, "¿Qué hizo Sara?", "Se rió", "Lloró", "Cantó", "Huyó", "A", 0, 5001,
+                            "Génesis 18:12", "Rióse, pues, Sara"])
+            salida = io.StringIO()
+            with contextlib.redirect_stdout(salida), contextlib.redirect_stderr(io.StringIO()):
+                estado = verificar_citas.main(["--sin-biblia", ruta])
+        self.assertEqual(estado, 1)
+        self.assertIn("prueba.csv:2: pregunta 5001: «rió» se escribe «rio»", salida.getvalue())
 
 
 if __name__ == "__main__":
