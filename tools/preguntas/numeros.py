@@ -9,8 +9,7 @@ import re
 from collections import defaultdict
 
 from avisos import Aviso, RESPUESTAS
-from biblia import LIBROS
-from biblia import versos_citados
+from biblia import LIBROS, versos_citados
 from texto import COMUNES, PALABRA_RE, clave_1909, nombres_en, sin_tildes
 
 COMPROBACION = "número"
