@@ -175,6 +175,9 @@ void Tablero::closeEvent(QCloseEvent* e)
     if (descargado_)
         return;
     descargado_ = true;
+    // A question left open stops first: its countdown must not judge it once
+    // the bank is gone, nor bring a message up over the closing screen.
+    TerminaPregunta();
     CerrarEstadisticas();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != this && w->isVisible())

@@ -14,6 +14,7 @@ class TstEnlaceVentanas : public QObject {
 private slots:
     void f12AbreOpcionesQueMandanEnElTablero();
     void cierreConSuPantallaYActual();
+    void cierreConPreguntaAbiertaNoLaJuzga();
 };
 
 void TstEnlaceVentanas::f12AbreOpcionesQueMandanEnElTablero()
@@ -64,6 +65,34 @@ void TstEnlaceVentanas::cierreConSuPantallaYActual()
     a.t->close();
     QVERIFY(cierre);
     QCOMPARE(a.almacen.leer(QStringLiteral("Inicio"), QStringLiteral("Actual"), QString()), QStringLiteral("23"));
+}
+
+// The countdown of a question left open runs out while the real closing
+// screen runs its own event loop: nothing may judge the question then.
+void TstEnlaceVentanas::cierreConPreguntaAbiertaNoLaJuzga()
+{
+    ArnesTablero a;
+    EnlazarVentanas(*a.t, a.m, a.almacen);
+    a.t->timer().setTiempoLimite(1);
+    a.iniciar();
+    a.sonidos.clear();
+    bool cierre = false, corriendo = true;
+    QTimer::singleShot(0, a.t.get(), [&] {
+        auto* s = qobject_cast<Splash*>(QApplication::activeModalWidget());
+        QVERIFY(s);
+        cierre = true;
+        corriendo = a.t->timer().Corriendo();
+        a.t->timer().setIntervalo(1);  // the last second runs out now
+        s->Timer1().setInterval(20);   // and the closing screen ends soon after
+    });
+    a.t->close();
+    QVERIFY(cierre);
+    QVERIFY(!corriendo);
+    QVERIFY(a.mensajes.isEmpty());  // no message over the closing screen
+    QVERIFY(a.sonidos.isEmpty());
+    QVERIFY(a.m.Jugadores[0].EnJuego);
+    QCOMPARE(int(a.m.Jugadores[0].Escalon), 1);
+    QVERIFY(a.almacen.existe(QStringLiteral("Inicio"), QStringLiteral("Actual")));
 }
 
 QTEST_MAIN(TstEnlaceVentanas)
