@@ -1,4 +1,5 @@
 #include "ArnesTablero.h"
+#include "EtiquetaNombre.h"
 #include "PuntajePuntos.h"
 
 // Whole games on the real board, played with the mouse.
@@ -282,6 +283,31 @@ private slots:
         a.fallar();
         QCOMPARE(a.posiciones, 0);
         QVERIFY(a.t->InicioVisible());
+    }
+
+    void nombreLargoConPuntosSuspensivos()
+    {
+        const QString largo = QStringLiteral("Maximiliano Fernandez de la Torre y Castillo");
+        ArnesTablero a([&](Almacen& s) {
+            s.escribir(QStringLiteral("Players"), QStringLiteral("0"), largo);
+            s.escribir(QStringLiteral("Inicio"), QStringLiteral("ContinuousPlay"), QStringLiteral("False"));
+        });
+        a.iniciar();
+        a.acertar();
+        for (QLabel* l : {a.el().lblJugador, a.el().lblNextPlayer}) {
+            auto* e = qobject_cast<EtiquetaNombre*>(l);
+            QVERIFY(e);
+            QCOMPARE(e->text(), largo);
+            QVERIFY(e->TextoVisible().endsWith(QChar(0x2026)));
+        }
+        // Against the label's width at every size of the board.
+        auto* jugador = qobject_cast<EtiquetaNombre*>(a.el().lblJugador);
+        const QString antes = jugador->TextoVisible();
+        a.t->resize(a.t->width() * 4 / 3, a.t->height() * 4 / 3);
+        QVERIFY(jugador->TextoVisible().size() > antes.size());
+        a.siguiente();
+        a.fallar();
+        QVERIFY(a.mensajes.value(0).contains(largo));  // the message has room for the whole name
     }
 
     void saltoAutomatico()

@@ -1,0 +1,43 @@
+#include "EtiquetaNombre.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+
+EtiquetaNombre::EtiquetaNombre(const QString& texto, QWidget* parent) : QLabel(texto, parent) {}
+
+QRect EtiquetaNombre::caja() const
+{
+    const int m = margin();
+    return contentsRect().adjusted(m, m, -m, -m);
+}
+
+QString EtiquetaNombre::TextoVisible() const
+{
+    if (wordWrap())
+        return text();
+    return fontMetrics().elidedText(text(), Qt::ElideRight, caja().width());
+}
+
+QSize EtiquetaNombre::minimumSizeHint() const
+{
+    QSize s = QLabel::minimumSizeHint();
+    s.setWidth(qMin(s.width(), fontMetrics().horizontalAdvance(QStringLiteral("M…"))));
+    return s;
+}
+
+void EtiquetaNombre::paintEvent(QPaintEvent* e)
+{
+    const QString visible = TextoVisible();
+    if (visible == text() || textFormat() == Qt::RichText) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    // As QLabel draws plain text, with the shortened text.
+    QPainter p(this);
+    drawFrame(&p);
+    QStyleOption opt;
+    opt.initFrom(this);
+    const int a = QStyle::visualAlignment(layoutDirection(), alignment());
+    style()->drawItemText(&p, caja(), a, opt.palette, isEnabled(), visible, foregroundRole());
+}
