@@ -1,6 +1,7 @@
 #include "ArnesTablero.h"
 #include "EnlaceVentanas.h"
 #include "Opciones.h"
+#include "Pregunta.h"
 #include "Splash.h"
 
 #include <QCheckBox>
@@ -15,6 +16,7 @@ private slots:
     void f12AbreOpcionesQueMandanEnElTablero();
     void cierreConSuPantallaYActual();
     void cierreConPreguntaAbiertaNoLaJuzga();
+    void cierreCierraLasDemasYOrdenaAntesDeSoltar();
 };
 
 void TstEnlaceVentanas::f12AbreOpcionesQueMandanEnElTablero()
@@ -93,6 +95,29 @@ void TstEnlaceVentanas::cierreConPreguntaAbiertaNoLaJuzga()
     QVERIFY(a.m.Jugadores[0].EnJuego);
     QCOMPARE(int(a.m.Jugadores[0].Escalon), 1);
     QVERIFY(a.almacen.existe(QStringLiteral("Inicio"), QStringLiteral("Actual")));
+}
+
+void TstEnlaceVentanas::cierreCierraLasDemasYOrdenaAntesDeSoltar()
+{
+    ArnesTablero a;
+    a.iniciar();
+    const qint32 vista = a.qtn().ID();  // asked once: last of its level once sorted
+    QDialog otra;
+    otra.show();
+    bool cerradaAntes = false;
+    QObject::connect(&otra, &QDialog::finished, [&] { cerradaAntes = a.t->isVisible() && a.t->Qtn(); });
+    a.t->mostrarCierre = [] {};
+    a.t->close();
+    QVERIFY(cerradaAntes);
+    QVERIFY(!otra.isVisible());
+    auto releida = Pregunta::Crear(a.carpetaBase());
+    QVERIFY(releida);
+    QList<qint32> nivel1;
+    for (const FilaBase& f : releida->Base())
+        if (f[FilaBase::Nivel].numero() == 1)
+            nivel1 << qint32(f[FilaBase::ID].numero());
+    QCOMPARE(nivel1.size(), 5);
+    QCOMPARE(nivel1.last(), vista);
 }
 
 QTEST_MAIN(TstEnlaceVentanas)
