@@ -16,7 +16,11 @@ QString EtiquetaNombre::TextoVisible() const
 {
     if (wordWrap())
         return text();
-    return fontMetrics().elidedText(text(), Qt::ElideRight, caja().width());
+    QString v = fontMetrics().elidedText(text(), Qt::ElideRight, caja().width());
+    // "Fernandez…" rather than "Fernandez …": the "…" follows the last letter.
+    if (v != text() && v.size() >= 2 && v.at(v.size() - 2).isSpace())
+        v.remove(v.size() - 2, 1);
+    return v;
 }
 
 QSize EtiquetaNombre::minimumSizeHint() const

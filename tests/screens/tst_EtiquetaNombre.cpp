@@ -63,6 +63,9 @@ private slots:
         l.resize(226, 31);
         QVERIFY(l.TextoVisible().size() > corto.size());
         QVERIFY(l.minimumSizeHint().width() < 100);
+        // Cut after a word, the "…" follows its last letter.
+        l.resize(l.fontMetrics().horizontalAdvance(QStringLiteral("Maximiliano \u2026")) + 1, 31);
+        QCOMPARE(l.TextoVisible(), QStringLiteral("Maximiliano\u2026"));
     }
 };
 
