@@ -5,6 +5,7 @@
 #include "BotonImagen.h"
 #include "Comod.h"
 #include "CronovaTimer.h"
+#include "EtiquetaNombre.h"
 #include "FabricaControles.h"
 #include "PuntajePuntos.h"
 #include "Resp.h"
@@ -29,7 +30,7 @@ QFont arial(int puntos, bool negrita)
 
 QLabel* etiqueta(QWidget* padre, const QString& texto, const char* color, QRect r, const QFont& f)
 {
-    auto* l = new QLabel(texto, padre);
+    auto* l = new EtiquetaNombre(texto, padre);  // a name too long for its place ends in "…"
     l->setStyleSheet(QStringLiteral("color:%1;background:transparent").arg(QLatin1String(color)));
     l->setFont(f);
     l->setGeometry(r);

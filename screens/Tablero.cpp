@@ -21,6 +21,7 @@
 #include "Resp.h"
 #include "Sonido.h"
 #include "Turno.h"
+#include "Ventanas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -175,10 +176,11 @@ void Tablero::closeEvent(QCloseEvent* e)
     if (descargado_)
         return;
     descargado_ = true;
+    // A question left open stops first: its countdown must not judge it once
+    // the bank is gone, nor bring a message up over the closing screen.
+    TerminaPregunta();
     CerrarEstadisticas();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible())
-            w->close();
+    Ventanas::CierraLasDemas(this);
     hide();
     if (qtn_) {
         qtn_->Reiniciar();

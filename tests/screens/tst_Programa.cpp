@@ -2,6 +2,7 @@
 #include "Archivos.h"
 #include "CronovaTimer.h"
 #include "Modulo.h"
+#include "Portada.h"
 #include "Pregunta.h"
 #include "Programa.h"
 #include "Tablero.h"
@@ -51,6 +52,35 @@ private slots:
                                        "esté corrupto.\nVuelva a instalar el programa."));
         QVERIFY(!a.existe(QStringLiteral("Inicio"), QStringLiteral("Actual")));
         QVERIFY(!QFile::exists(dir_.filePath(Pregunta::NombreArchivo())));
+    }
+
+    // The error box waits while the title screen's twelve ticks go by: the
+    // title screen must not hand over to the board that was never made.
+    void sinBaseLaPortadaNoDaPasoAlTablero()
+    {
+        Almacen a(dir_.filePath(QStringLiteral("ajustes.ini")));
+        Modulo m;
+        Portada p;
+        int mostrado = 0;
+        p.mostrarTablero = [&] { ++mostrado; };
+        p.Timer1().setInterval(1);
+        // Closes the box once the twelfth tick has come.
+        QTimer vigia;
+        QObject::connect(&vigia, &QTimer::timeout, [&] {
+            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!caja || p.Contador() < Portada::TicsHastaTablero)
+                return;
+            vigia.stop();
+            QTest::keyClick(caja, Qt::Key_Return);
+        });
+        vigia.start(5);
+        QVERIFY(!p.Cargar([&] { return IniciarPrograma(m, a, &p) != nullptr; }));
+        QVERIFY(!vigia.isActive());  // the box was up, and closed
+        QCOMPARE(mostrado, 0);
+        QVERIFY(!p.isVisible());
+        QVERIFY(!p.Timer1().isActive());
+        QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(440, 20));
+        QCOMPARE(mostrado, 0);
     }
 
     void primeraVezReordenaLaBaseUnaSolaVez()
