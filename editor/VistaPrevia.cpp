@@ -81,6 +81,10 @@ VistaPrevia::VistaPrevia(QWidget* parent) : QWidget(parent)
         desliza->setWidget(muestras_[t].tablero);
         desliza->setAlignment(Qt::AlignCenter);
         desliza->setFocusPolicy(Qt::NoFocus);
+        // The window's own colour shows around the board.
+        desliza->setFrameShape(QFrame::NoFrame);
+        desliza->setStyleSheet(QStringLiteral("QScrollArea{background:transparent}"));
+        desliza->viewport()->setAutoFillBackground(false);
         pila_->addWidget(desliza);
     }
 
