@@ -114,9 +114,10 @@ Pasaje Biblia::pasaje(const Cita& c) const
                                    .arg(falta));
     }
 
-    // The key is set part by part, never parsed from text, and read back: a
-    // VerseKey left to itself turns a verse past the end of a chapter into
-    // one of the next.
+    // The key is set part by part, never parsed from text (the book's name
+    // would go through SWORD's locale). Its bounds were checked above: a
+    // verse past the end of a chapter silently reads a verse of the next one
+    // (Génesis 50:30 gives Éxodo 1:4, or Éxodo 1:2 without normalising).
     vk->setAutoNormalize(false);
     vk->setIntros(false);
     const int librosAT = sistema->getBMAX()[0];
@@ -127,13 +128,8 @@ Pasaje Biblia::pasaje(const Cita& c) const
     QList<Versiculo> versiculos;
     for (int v = c.desde; v <= c.hasta; ++v) {
         vk->setVerse(v);
-        const bool mismo = qstrcmp(vk->getOSISBookName(), osis) == 0 && vk->getChapter() == c.capitulo &&
-                           vk->getVerse() == v && !vk->popError();
-        QString texto;
-        if (mismo) {
-            d_->modulo->setKey(*vk);
-            texto = limpio(d_->modulo->stripText());
-        }
+        d_->modulo->setKey(*vk);
+        const QString texto = limpio(d_->modulo->stripText());
         // Verses this translation leaves out (Números 12:16 among them) come
         // back empty: for a question they do not exist.
         if (texto.isEmpty())
