@@ -26,7 +26,7 @@ public:
     // doubled (1428 × 1016 pixels, a board maximised on a wide screen or
     // projector), where the large pictures and the large answer bars show.
     static QSize tamanoTablero(Tamano t);
-    // Readable means at least this many points; see the definition.
+    // Readable means at least this many points (why: VistaPrevia.cpp).
     static int puntosLegibles(Tamano t);
 
     QString pregunta() const { return pregunta_; }

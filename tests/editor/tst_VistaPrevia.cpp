@@ -87,19 +87,6 @@ private slots:
             QVERIFY(v.legible(VistaPrevia::Chico, i) && v.legible(VistaPrevia::Grande, i));
     }
 
-    // A shown preview keeps its verdict: showing lays the bars out again.
-    void mostrada()
-    {
-        VistaPrevia v;
-        v.setRespuesta(3, QString::fromUtf16(Larga));
-        const int antes = v.puntos(VistaPrevia::Chico, 3);
-        v.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&v));
-        v.setTamanoVisible(VistaPrevia::Grande);
-        QCOMPARE(v.puntos(VistaPrevia::Chico, 3), antes);
-        QVERIFY(!v.legible(VistaPrevia::Chico, 3));
-    }
-
     void avisosCambian()
     {
         VistaPrevia v;
