@@ -147,7 +147,7 @@ private slots:
         QTest::newRow("respuestas repetidas") << QByteArray("Uno 3,Dos,Tres") << QByteArray("Uno 3,Dos,dos")
                                               << QStringLiteral("repite otra respuesta");
         QTest::newRow("campo vacío") << QByteArray("Uno 2,Dos,Tres") << QByteArray("Uno 2,,Tres")
-                                     << QStringLiteral("RespB está vacío");
+                                     << QStringLiteral("falta la respuesta B");
         QTest::newRow("letra larga") << QByteArray(",A,0,1003,") << QByteArray(",Aa,0,1003,")
                                      << QStringLiteral("no es solo A, B, C o D");
         QTest::newRow("respuesta larga") << QByteArray("Uno 4,") << QByteArray("Una respuesta larguísima que no cabe en la barra,")

@@ -11,6 +11,7 @@
 #include "Comprobador.h"
 #include "Csv.h"
 #include "FilaCsv.h"
+#include "FuenteCsv.h"
 #include "Pregunta.h"
 
 #include <QCoreApplication>
@@ -50,40 +51,14 @@ bool esCsv(const QString& ruta) { return ruta.endsWith(QLatin1String(".csv"), Qt
 // message naming the file and line, when the file cannot be read as rows.
 bool leerCsv(const QString& ruta, std::vector<Comprobador::Entrada>& entradas, QString* error)
 {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly)) {
-        *error = ruta + QStringLiteral(": no se puede abrir");
+    FuenteCsv fuente = FuenteCsv::leerArchivo(ruta);
+    if (!fuente.valida()) {
+        *error = fuente.error;
         return false;
     }
-    std::vector<Csv::Registro> registros;
-    QString e;
-    int linea = 0;
-    if (!Csv::leer(f.readAll(), registros, &e, &linea)) {
-        *error = QStringLiteral("%1:%2: %3").arg(ruta).arg(linea).arg(e);
-        return false;
-    }
-    if (registros.empty()) {
-        *error = ruta + QStringLiteral(": no tiene cabecera");
-        return false;
-    }
-    FilaCsv::Columnas c;
-    if (!FilaCsv::columnas(registros[0].campos, c, &e)) {
-        *error = QStringLiteral("%1:1: %2").arg(ruta, e);
-        return false;
-    }
-    for (size_t i = 1; i < registros.size(); ++i) {
-        Comprobador::Entrada entrada;
-        entrada.lugar = QStringLiteral("%1:%2").arg(ruta).arg(registros[i].linea);
-        if (!FilaCsv::aFila(registros[i].campos, c, entrada.fila, &e)) {
-            *error = entrada.lugar + QStringLiteral(": ") + e;
-            return false;
-        }
-        if (c.referencia >= 0) {
-            entrada.tieneReferencia = true;
-            entrada.referencia = registros[i].campos[c.referencia];
-        }
-        entradas.push_back(std::move(entrada));
-    }
+    for (FuenteCsv::Fila& f : fuente.filas)
+        entradas.push_back({std::move(f.fila), QStringLiteral("%1:%2").arg(ruta).arg(f.linea),
+                            fuente.tieneReferencia(), f.referencia});
     return true;
 }
 

@@ -10,6 +10,9 @@ public:
     struct Registro {
         QStringList campos;
         int linea = 0;  // line of the file where the record starts, from 1
+        // The record exactly as written, with its line break (and any blank
+        // lines before it): what writing it back unchanged must give.
+        QString crudo;
     };
 
     // Parses UTF-8 text (a leading byte-order mark is skipped). False, with

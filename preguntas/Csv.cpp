@@ -13,16 +13,22 @@ bool Csv::leer(const QByteArray& utf8, std::vector<Registro>& registros, QString
     bool dentroComillas = false;
     bool trasComillas = false;  // a quoted field just closed
     bool registroVacio = true;
+    qsizetype inicio = 0;  // where the record's raw text starts
 
     auto cerrarCampo = [&] {
         actual.campos << valor;
         valor.clear();
         trasComillas = false;
     };
-    auto cerrarRegistro = [&] {
+    // fin: one past the record's last character, line break included. A
+    // blank line is no record; its text goes with the next one.
+    auto cerrarRegistro = [&](qsizetype fin) {
         cerrarCampo();
-        if (!(registroVacio && actual.campos.size() == 1 && actual.campos[0].isEmpty()))
+        if (!(registroVacio && actual.campos.size() == 1 && actual.campos[0].isEmpty())) {
+            actual.crudo = texto.mid(inicio, fin - inicio);
+            inicio = fin;
             registros.push_back(actual);
+        }
         actual = Registro();
         actual.linea = linea;
         registroVacio = true;
@@ -53,7 +59,7 @@ bool Csv::leer(const QByteArray& utf8, std::vector<Registro>& registros, QString
             if (c == u'\r' && i + 1 < texto.size() && texto[i + 1] == u'\n')
                 ++i;
             ++linea;
-            cerrarRegistro();
+            cerrarRegistro(i + 1);
         } else if (trasComillas) {
             if (error)
                 *error = QStringLiteral("texto tras las comillas de cierre");
@@ -76,7 +82,7 @@ bool Csv::leer(const QByteArray& utf8, std::vector<Registro>& registros, QString
         return false;
     }
     if (!registroVacio || !valor.isEmpty() || !actual.campos.isEmpty())
-        cerrarRegistro();
+        cerrarRegistro(texto.size());
     return true;
 }
 

@@ -1,0 +1,288 @@
+#include "Comprobador.h"
+
+#include "ArchivoBase.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+QString Comprobador::plegar(const QString& texto)
+{
+    const QString d = texto.normalized(QString::NormalizationForm_D).toLower();
+    QString r;
+    bool espacio = false;
+    for (const QChar c : d) {
+        if (c.isLetterOrNumber()) {
+            if (espacio && !r.isEmpty())
+                r += u' ';
+            r += c;
+            espacio = false;
+        } else if (!c.isMark()) {
+            espacio = true;
+        }
+    }
+    return r;
+}
+
+int Comprobador::distancia(const QString& a, const QString& b, int tope)
+{
+    // Levenshtein distance, giving up once every path exceeds tope.
+    std::vector<int> previa(size_t(b.size()) + 1), actual(size_t(b.size()) + 1);
+    for (size_t j = 0; j < previa.size(); ++j)
+        previa[j] = int(j);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        actual[0] = int(i);
+        int minimo = actual[0];
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const int coste = a[i - 1] == b[j - 1] ? 0 : 1;
+            actual[size_t(j)] = std::min({previa[size_t(j)] + 1, actual[size_t(j - 1)] + 1, previa[size_t(j - 1)] + coste});
+            minimo = std::min(minimo, actual[size_t(j)]);
+        }
+        if (minimo > tope)
+            return tope + 1;
+        std::swap(previa, actual);
+    }
+    return previa[size_t(b.size())];
+}
+
+QString Comprobador::nombreCampo(int campo)
+{
+    static const QStringList nombres{QStringLiteral("Orden"), QStringLiteral("Nivel"), QStringLiteral("Enunciado"),
+                                     QStringLiteral("RespA"), QStringLiteral("RespB"), QStringLiteral("RespC"),
+                                     QStringLiteral("RespD"), QStringLiteral("LetraCorrecta"), QStringLiteral("Veces"),
+                                     QStringLiteral("ID"), QStringLiteral("Referencia")};
+    return nombres.value(campo);
+}
+
+namespace {
+bool vacio(const ValorEtiquetado& v) { return v.etiqueta() == ValorEtiquetado::Vacio || v.aTexto().trimmed().isEmpty(); }
+
+// What an empty field is called when it is missing.
+QString falta(int campo)
+{
+    switch (campo) {
+    case FilaBase::Nivel: return QStringLiteral("falta el nivel");
+    case FilaBase::Enunciado: return QStringLiteral("falta el texto de la pregunta");
+    case FilaBase::RespA:
+    case FilaBase::RespB:
+    case FilaBase::RespC:
+    case FilaBase::RespD: return QStringLiteral("falta la respuesta %1").arg(QChar(u'A' + campo - FilaBase::RespA));
+    case FilaBase::LetraCorrecta: return QStringLiteral("falta marcar la respuesta correcta");
+    case FilaBase::ID: return QStringLiteral("falta el ID");
+    case Comprobador::CampoReferencia: return QStringLiteral("falta la referencia");
+    default: return QStringLiteral("%1 está vacío").arg(Comprobador::nombreCampo(campo));
+    }
+}
+
+bool idDe(const FilaBase& f, qint64* id)
+{
+    return f[FilaBase::ID].enteroEntre(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(), id);
+}
+}
+
+std::vector<Problema> Comprobador::revisarFila(const Entrada& e)
+{
+    const FilaBase& f = e.fila;
+    std::vector<Problema> p;
+    auto aviso = [&](int campo, const QString& texto) { p.push_back({campo, Problema::Aviso, texto}); };
+    auto error = [&](int campo, const QString& texto) { p.push_back({campo, Problema::Error, texto}); };
+
+    // What the game refuses to load (ArchivoBase::errorDeFila), field by field.
+    if (vacio(f[FilaBase::Nivel]))
+        error(FilaBase::Nivel, falta(FilaBase::Nivel));
+    else if (!f[FilaBase::Nivel].enteroEntre(1, ArchivoBase::Niveles))
+        error(FilaBase::Nivel, QStringLiteral("el nivel no es un número entero de 1 a 5"));
+    if (vacio(f[FilaBase::LetraCorrecta]))
+        error(FilaBase::LetraCorrecta, falta(FilaBase::LetraCorrecta));
+    else if (f.letra() < 0)
+        error(FilaBase::LetraCorrecta, QStringLiteral("la letra correcta «%1» no es A, B, C ni D")
+                                           .arg(f[FilaBase::LetraCorrecta].aTexto()));
+    else if (f[FilaBase::LetraCorrecta].bytes().size() != 1)
+        aviso(FilaBase::LetraCorrecta, QStringLiteral("la letra correcta «%1» no es solo A, B, C o D")
+                                           .arg(f[FilaBase::LetraCorrecta].aTexto()));
+    Q_ASSERT(ArchivoBase::errorDeFila(f).isEmpty()
+             == std::none_of(p.begin(), p.end(), [](const Problema& x) { return x.gravedad == Problema::Error; }));
+
+    for (int c = 0; c < FilaBase::NumCampos; ++c)
+        if (c != FilaBase::Nivel && c != FilaBase::LetraCorrecta && vacio(f[c]))
+            aviso(c, falta(c));
+    if (!vacio(f[FilaBase::Orden]) && !f[FilaBase::Orden].enteroEntre(0, 999))
+        aviso(FilaBase::Orden, QStringLiteral("Orden «%1» no es un entero de 0 a 999").arg(f[FilaBase::Orden].aTexto()));
+    if (!vacio(f[FilaBase::Veces]) && !f[FilaBase::Veces].enteroEntre(0, 32767))
+        aviso(FilaBase::Veces, QStringLiteral("Veces «%1» no es un entero de 0 a 32767").arg(f[FilaBase::Veces].aTexto()));
+    if (!vacio(f[FilaBase::ID]) && !idDe(f, nullptr))
+        aviso(FilaBase::ID, QStringLiteral("el ID «%1» no es un entero de 32 bits").arg(f[FilaBase::ID].aTexto()));
+    if (e.tieneReferencia && e.referencia.trimmed().isEmpty())
+        aviso(CampoReferencia, falta(CampoReferencia));
+
+    QStringList plegadas;
+    for (int i = 0; i < 4; ++i) {
+        const int campo = FilaBase::RespA + i;
+        const QString r = f[campo].aTexto();
+        const QChar letra(u'A' + i);
+        if (r.size() > LargoMaximoRespuesta)
+            aviso(campo, QStringLiteral("la respuesta %1 tiene %2 caracteres, más de %3 para la barra pequeña")
+                             .arg(letra).arg(r.size()).arg(LargoMaximoRespuesta));
+        for (const QString& palabra : r.split(u' ', Qt::SkipEmptyParts))
+            if (palabra.size() > LargoMaximoPalabra)
+                aviso(campo, QStringLiteral("la respuesta %1 tiene una palabra de %2 caracteres, más de %3")
+                                 .arg(letra).arg(palabra.size()).arg(LargoMaximoPalabra));
+        const QString pl = plegar(r);
+        if (!pl.isEmpty() && plegadas.contains(pl))
+            aviso(campo, QStringLiteral("la respuesta %1 repite otra respuesta de la pregunta").arg(letra));
+        plegadas << pl;
+    }
+    return p;
+}
+
+std::vector<Problema> Comprobador::revisarContraOtras(const FilaBase& fila, size_t propia,
+                                                      const IndicePreguntas& otras, bool soloAnteriores)
+{
+    std::vector<Problema> p;
+    const IndicePreguntas::Huella h = IndicePreguntas::huella(fila, QString());
+    auto cuenta = [&](size_t otra) { return otra != propia && (!soloAnteriores || otra < propia); };
+
+    if (h.conId) {
+        for (size_t otra : otras.porId_.value(h.id))
+            if (cuenta(otra)) {
+                p.push_back({FilaBase::ID, Problema::Aviso,
+                             QStringLiteral("el ID %1 ya está en %2").arg(h.id).arg(otras.lugar(otra))});
+                break;
+            }
+    }
+    if (h.pregunta.isEmpty())
+        return p;
+
+    // The same question: named once, after the first row that asks it.
+    for (size_t otra : otras.porPregunta_.value(h.pregunta))
+        if (cuenta(otra)) {
+            p.push_back({FilaBase::Enunciado, Problema::Aviso,
+                         QStringLiteral("la pregunta repite la de %1").arg(otras.lugar(otra))});
+            return p;
+        }
+
+    // Near matches: within ParecidoMaximo of the longer text's length in
+    // edits, with the same right answer ("¿Quién fue el padre de Set?" and
+    // "... de Sem?" differ by one letter and ask different things). Only
+    // rows whose length allows it are compared, and none at all in a set
+    // too large for that.
+    if (otras.tamano() > MaximoParaParecidos)
+        return p;
+    const qsizetype largo = h.pregunta.size();
+    const std::vector<size_t>& orden = otras.porLargo();
+    // |a - b| <= floor(0.1 * max(a, b)) holds only for b from 0.9 a to a / 0.9.
+    const qsizetype desde = largo - qsizetype(std::floor(double(largo) * ParecidoMaximo));
+    auto i = std::lower_bound(orden.begin(), orden.end(), desde, [&](size_t r, qsizetype n) {
+        return otras.huellas_[r].pregunta.size() < n;
+    });
+    for (; i != orden.end(); ++i) {
+        const IndicePreguntas::Huella& o = otras.huellas_[*i];
+        const qsizetype mayor = std::max(largo, o.pregunta.size());
+        const int tope = int(std::floor(double(mayor) * ParecidoMaximo));
+        if (o.pregunta.size() - largo > tope)
+            break;  // and so are all the longer ones
+        if (!cuenta(*i) || o.correcta != h.correcta || o.pregunta == h.pregunta
+            || distancia(h.pregunta, o.pregunta, tope) > tope)
+            continue;
+        // A question asked twice is named once, at its first row.
+        if (otras.porPregunta_.value(o.pregunta).front() != *i)
+            continue;
+        p.push_back({FilaBase::Enunciado, Problema::Aviso,
+                     QStringLiteral("la pregunta se parece mucho a la de %1").arg(o.lugar)});
+    }
+    return p;
+}
+
+std::vector<Problema> Comprobador::revisar(const Entrada& e, size_t propia, const IndicePreguntas& otras)
+{
+    std::vector<Problema> p = revisarFila(e);
+    std::vector<Problema> q = revisarContraOtras(e.fila, propia, otras);
+    p.insert(p.end(), std::make_move_iterator(q.begin()), std::make_move_iterator(q.end()));
+    return p;
+}
+
+void Comprobador::informar(const Entrada& e, const std::vector<Problema>& problemas)
+{
+    for (const Problema& p : problemas)
+        (p.gravedad == Problema::Error ? errores_ : avisos_) << e.lugar + QStringLiteral(": ") + p.texto;
+}
+
+void Comprobador::comprobar(bool esBase)
+{
+    if (!entradas_.empty()) {
+        vecesMin_ = std::numeric_limits<double>::max();
+        vecesMax_ = std::numeric_limits<double>::lowest();
+    }
+    IndicePreguntas indice;
+    indice.reservar(entradas_.size());
+    for (const Entrada& e : entradas_)
+        indice.agregar(e.fila, e.lugar);
+    if (indice.tamano() > MaximoParaParecidos)
+        notas_ << QStringLiteral("preguntas parecidas: no se comparan en una base de más de %1").arg(MaximoParaParecidos);
+
+    int anterior = 0;
+    bool desordenado = false;
+    for (size_t i = 0; i < entradas_.size(); ++i) {
+        const Entrada& e = entradas_[i];
+        const std::vector<Problema> propios = revisarFila(e);
+        informar(e, propios);
+        informar(e, revisarContraOtras(e.fila, i, indice, true));
+        const bool cargable = std::none_of(propios.begin(), propios.end(),
+                                           [](const Problema& p) { return p.gravedad == Problema::Error; });
+        if (cargable) {
+            ++porNivel_[size_t(e.fila.nivel())];
+            ++porLetra_[size_t(e.fila.letra())];
+            if (!e.fila[FilaBase::Veces].esTexto()) {
+                const double v = e.fila[FilaBase::Veces].numero();
+                vecesMin_ = std::min(vecesMin_, v);
+                vecesMax_ = std::max(vecesMax_, v);
+            }
+        }
+        const int n = e.fila[FilaBase::Nivel].enteroEntre(1, 5) ? e.fila.nivel() : anterior;
+        desordenado = desordenado || n < anterior;
+        anterior = n;
+    }
+    if (vecesMin_ > vecesMax_)
+        vecesMin_ = vecesMax_ = 0;
+    for (int n = 1; n <= 5; ++n)
+        if (porNivel_[size_t(n)] == 0) {
+            // The game cannot load a base without it; a set of sources may
+            // simply be a part of the whole.
+            const QString m = QStringLiteral("no hay preguntas de nivel %1").arg(n);
+            esBase ? error(m) : aviso(m);
+        }
+    if (esBase && desordenado)
+        aviso(QStringLiteral("los niveles no están en bloques 1 a 5 (el juego los reagrupa al cargar)"));
+
+    const qint64 total = porLetra_[0] + porLetra_[1] + porLetra_[2] + porLetra_[3];
+    if (total >= 20) {
+        for (int i = 0; i < 4; ++i) {
+            const double parte = double(porLetra_[size_t(i)]) / double(total);
+            if (parte < 0.15 || parte > 0.35)
+                aviso(QStringLiteral("la letra %1 es la correcta en el %2 % de las preguntas (se espera cerca del 25 %)")
+                          .arg(QChar(u'A' + i)).arg(parte * 100, 0, 'f', 1));
+        }
+    }
+}
+
+void Comprobador::informe(QTextStream& salida, QTextStream& err) const
+{
+    salida << "Preguntas: " << entradas_.size() << "\n";
+    for (int n = 1; n <= 5; ++n)
+        salida << "  nivel " << n << ": " << porNivel_[size_t(n)] << "\n";
+    salida << "Veces: mínimo " << vecesMin_ << ", máximo " << vecesMax_ << "\n";
+    const qint64 total = porLetra_[0] + porLetra_[1] + porLetra_[2] + porLetra_[3];
+    salida << "Letra correcta:";
+    for (int i = 0; i < 4; ++i)
+        salida << " " << QChar(u'A' + i) << " "
+               << QString::number(total ? 100.0 * double(porLetra_[size_t(i)]) / double(total) : 0.0, 'f', 1) << " %";
+    salida << "\n";
+    for (const QString& n : notas_)
+        salida << "nota: " << n << "\n";
+    for (const QString& e : errores_)
+        err << "error: " << e << "\n";
+    for (const QString& a : avisos_)
+        err << "aviso: " << a << "\n";
+    salida.flush();
+    err.flush();
+}
