@@ -169,7 +169,11 @@ QByteArray ArchivoBase::serializar(const TablaBase& tabla)
 
 bool ArchivoBase::escribir(const QString& ruta, const TablaBase& tabla)
 {
-    const QByteArray datos = serializar(tabla);
+    return escribirDatos(ruta, serializar(tabla));
+}
+
+bool ArchivoBase::escribirDatos(const QString& ruta, const QByteArray& datos)
+{
     QSaveFile f(ruta);
     if (!f.open(QIODevice::WriteOnly))
         return false;

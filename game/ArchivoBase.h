@@ -33,6 +33,8 @@ public:
     // Writes through a temporary file beside ruta and puts it in place only
     // once complete; on failure the old file stays as it was.
     static bool escribir(const QString& ruta, const TablaBase& tabla);
+    // The same safe write for any bytes (the editor's CSV files).
+    static bool escribirDatos(const QString& ruta, const QByteArray& datos);
 
     // Test seam: the writer fails once it has written this many bytes
     // (-1, the default, never). Lets a test stand in for a full disk.

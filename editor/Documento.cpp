@@ -1,0 +1,344 @@
+#include "Documento.h"
+
+#include "ArchivoBase.h"
+#include "Azar.h"
+#include "FuenteCsv.h"
+#include "ModeloPreguntas.h"
+#include "Ordenes.h"
+#include "RevisionPreguntas.h"
+
+#include <QFileInfo>
+#include <QUndoStack>
+
+namespace {
+
+// At most a few lines of a long list, and how many more there are.
+QString resumen(const QStringList& lineas, int cuantas = 6)
+{
+    QStringList r = lineas.mid(0, cuantas);
+    if (lineas.size() > cuantas)
+        r << QStringLiteral("… y %1 más.").arg(lineas.size() - cuantas);
+    return r.join(u'\n');
+}
+
+}  // namespace
+
+Documento::Documento(QObject* parent) : Documento(Azar::global(), parent) {}
+
+Documento::Documento(Azar& azar, QObject* parent)
+    : QObject(parent), azar_(azar), modelo_(new ModeloPreguntas(this)), pila_(new QUndoStack(this)),
+      revision_(new RevisionPreguntas(modelo_, this))
+{
+}
+
+Documento::~Documento() = default;
+
+bool Documento::modificado() const { return !pila_->isClean(); }
+
+void Documento::setSoloLectura(const QString& motivo)
+{
+    if (motivo == motivoSoloLectura_)
+        return;
+    const bool antes = soloLectura();
+    motivoSoloLectura_ = motivo;
+    if (antes != soloLectura())
+        emit soloLecturaCambiado(soloLectura());
+}
+
+Documento::Resultado Documento::abrir(const QString& ruta)
+{
+    ArchivoPreguntas::Lectura l = ArchivoPreguntas::leer(ruta);
+    if (!l.valida())
+        return Resultado::mal(l.error + QStringLiteral(" No se ha cambiado nada en el archivo."));
+    pila_->clear();
+    modelo_->cargar(std::move(l.filas));
+    ruta_ = ruta;
+    formato_ = l.formato;
+    disposicion_ = l.csv;
+    revision_->setConReferencia(formato_ == ArchivoPreguntas::Formato::Csv && disposicion_.columnas.referencia >= 0);
+    pila_->setClean();
+
+    QString motivo;
+    if (!QFileInfo(ruta).isWritable())
+        motivo = QStringLiteral("No tienes permiso para cambiar %1: puedes mirarlo y exportarlo a CSV.")
+                     .arg(ArchivoPreguntas::nombre(ruta));
+    setSoloLectura(motivo);
+    emit abiertoCambiado();
+    if (l.reagrupada)
+        return Resultado::bien(QStringLiteral("Las preguntas de %1 no estaban agrupadas por nivel; "
+                                              "al guardar quedarán en orden.")
+                                   .arg(ArchivoPreguntas::nombre(ruta)));
+    return Resultado::bien();
+}
+
+QSet<qint64> Documento::idsUsados() const
+{
+    QSet<qint64> ids;
+    ids.reserve(modelo_->filasTotal());
+    for (const FilaEditable& f : modelo_->filas())
+        ids.insert(ModeloPreguntas::id(f));
+    return ids;
+}
+
+namespace {
+std::optional<qint64> libreEn(int nivel, const QSet<qint64>& usados)
+{
+    const qint64 primero = qint64(nivel) * 1000 + 1, ultimo = qint64(nivel) * 1000 + 999;
+    qint64 mayor = 0;
+    for (qint64 id : usados)
+        if (id >= primero && id <= ultimo)
+            mayor = std::max(mayor, id);
+    if (mayor == 0)
+        return primero;
+    if (mayor < ultimo)
+        return mayor + 1;
+    for (qint64 id = primero; id <= ultimo; ++id)
+        if (!usados.contains(id))
+            return id;
+    return std::nullopt;
+}
+
+// value keeps the row's tag for the field where the tag can hold it.
+void ponerNumero(FilaEditable& f, int campo, qint64 n)
+{
+    if (auto r = ModeloPreguntas::conValor(f, campo, n))
+        f = *r;
+}
+}  // namespace
+
+std::optional<qint64> Documento::idLibre(int nivel, const QSet<qint64>& ademas) const
+{
+    QSet<qint64> usados = idsUsados();
+    usados.unite(ademas);
+    return libreEn(nivel, usados);
+}
+
+QString Documento::bloqueLleno(int nivel)
+{
+    return QStringLiteral("El nivel %1 ya no tiene números libres: sus preguntas usan todos los ID del %2 al %3. "
+                          "Borra alguna de ese nivel para hacer sitio.")
+        .arg(nivel)
+        .arg(nivel * 1000 + 1)
+        .arg(nivel * 1000 + 999);
+}
+
+Documento::Resultado Documento::cambiar(int fila, int campo, const QVariant& valor)
+{
+    if (soloLectura())
+        return Resultado::mal(motivoSoloLectura_);
+    if (fila < 0 || fila >= modelo_->filasTotal())
+        return Resultado::mal(QStringLiteral("No hay ninguna pregunta elegida."));
+    const FilaEditable& antes = modelo_->fila(fila);
+    std::optional<FilaEditable> despues = ModeloPreguntas::conValor(antes, campo, valor);
+    if (!despues)
+        return Resultado::bien();
+    if (campo == FilaBase::Nivel) {
+        // IDs follow the level: L×1000+1 … L×1000+999. One already in the
+        // new block stays.
+        const int nivel = valor.toInt();
+        const qint64 id = ModeloPreguntas::id(antes);
+        if (id / 1000 != nivel || id % 1000 == 0) {
+            const std::optional<qint64> nuevo = idLibre(nivel);
+            if (!nuevo)
+                return Resultado::mal(bloqueLleno(nivel));
+            ponerNumero(*despues, FilaBase::ID, *nuevo);
+        }
+    }
+    pila_->push(new OrdenCampo(modelo_, fila, campo, antes, *despues));
+    return Resultado::bien();
+}
+
+FilaEditable Documento::nueva(int nivel, qint64 id) const
+{
+    FilaEditable e;
+    FilaBase& f = e.fila;
+    f[FilaBase::Orden] = ValorEtiquetado::real32(float(AzarEntero(azar_, 1000)));
+    f[FilaBase::Nivel] = ValorEtiquetado::entero16(qint16(nivel));
+    for (int c = FilaBase::Enunciado; c <= FilaBase::LetraCorrecta; ++c)
+        f[c] = ValorEtiquetado::texto(QString());
+    f[FilaBase::Veces] = ValorEtiquetado::entero16(0);
+    f[FilaBase::ID] = ValorEtiquetado::entero32(qint32(id));
+    e.tocada = true;
+    return e;
+}
+
+int Documento::agregar(int nivel, Resultado* r)
+{
+    auto fallar = [&](const QString& por) {
+        if (r)
+            *r = Resultado::mal(por);
+        return -1;
+    };
+    if (soloLectura())
+        return fallar(motivoSoloLectura_);
+    if (!abierto())
+        return fallar(QStringLiteral("Abre primero una base de preguntas."));
+    nivel = std::clamp(nivel, 1, 5);
+    const std::optional<qint64> id = idLibre(nivel);
+    if (!id)
+        return fallar(bloqueLleno(nivel));
+    const int pos = modelo_->posicionParaNivel(nivel);
+    pila_->push(new OrdenAgregar(modelo_, pos, {nueva(nivel, *id)}, QStringLiteral("añadir una pregunta")));
+    if (r)
+        *r = Resultado::bien();
+    return pos;
+}
+
+int Documento::duplicar(int fila, Resultado* r)
+{
+    auto fallar = [&](const QString& por) {
+        if (r)
+            *r = Resultado::mal(por);
+        return -1;
+    };
+    if (soloLectura())
+        return fallar(motivoSoloLectura_);
+    if (fila < 0 || fila >= modelo_->filasTotal())
+        return fallar(QStringLiteral("No hay ninguna pregunta elegida."));
+    FilaEditable copia = modelo_->fila(fila);
+    const int nivel = copia.fila.nivel();
+    const std::optional<qint64> id = idLibre(nivel);
+    if (!id)
+        return fallar(bloqueLleno(nivel));
+    ponerNumero(copia, FilaBase::ID, *id);
+    ponerNumero(copia, FilaBase::Veces, 0);
+    ponerNumero(copia, FilaBase::Orden, AzarEntero(azar_, 1000));
+    copia.tocada = true;
+    copia.crudo.clear();
+    pila_->push(new OrdenAgregar(modelo_, fila + 1, {copia},
+                                 QStringLiteral("duplicar la pregunta %1").arg(ModeloPreguntas::id(modelo_->fila(fila)))));
+    if (r)
+        *r = Resultado::bien();
+    return fila + 1;
+}
+
+Documento::Resultado Documento::borrar(int fila)
+{
+    if (soloLectura())
+        return Resultado::mal(motivoSoloLectura_);
+    if (fila < 0 || fila >= modelo_->filasTotal())
+        return Resultado::mal(QStringLiteral("No hay ninguna pregunta elegida."));
+    pila_->push(new OrdenBorrar(modelo_, fila));
+    return Resultado::bien();
+}
+
+Documento::Resultado Documento::importar(const QString& ruta)
+{
+    if (soloLectura())
+        return Resultado::mal(motivoSoloLectura_);
+    if (!abierto())
+        return Resultado::mal(QStringLiteral("Abre primero una base de preguntas."));
+    ArchivoPreguntas::Lectura l = ArchivoPreguntas::leerParaImportar(ruta);
+    if (!l.valida())
+        return Resultado::mal(l.error + QStringLiteral(" No se ha añadido ninguna pregunta."));
+    if (l.filas.empty())
+        return Resultado::mal(QStringLiteral("%1 no tiene preguntas.").arg(ArchivoPreguntas::nombre(ruta)));
+
+    QSet<qint64> usados = idsUsados();
+    int renumeradas = 0;
+    for (size_t i = 0; i < l.filas.size(); ++i) {
+        FilaEditable& f = l.filas[i];
+        const int huecos = l.huecos[i];
+        if (huecos & FuenteCsv::hueco(FilaBase::Orden))
+            ponerNumero(f, FilaBase::Orden, AzarEntero(azar_, 1000));
+        if (huecos & FuenteCsv::hueco(FilaBase::Veces))
+            ponerNumero(f, FilaBase::Veces, 0);
+        qint64 id = ModeloPreguntas::id(f);
+        const bool sinId = huecos & FuenteCsv::hueco(FilaBase::ID);
+        if (sinId || usados.contains(id)) {
+            const std::optional<qint64> nuevo = libreEn(f.fila.nivel(), usados);
+            if (!nuevo)
+                return Resultado::mal(bloqueLleno(f.fila.nivel()) + QStringLiteral(" No se ha añadido ninguna pregunta."));
+            // A blank cell reads as 0 with the usual tag, so the new ID
+            // always differs and is set.
+            ponerNumero(f, FilaBase::ID, *nuevo);
+            id = *nuevo;
+            renumeradas += sinId ? 0 : 1;
+        }
+        usados.insert(id);
+        // New to this file: written anew in its own layout.
+        f.tocada = true;
+        f.celdas.clear();
+        f.crudo.clear();
+    }
+    const int cuantas = int(l.filas.size());
+    pila_->push(new OrdenAgregar(modelo_, modelo_->filasTotal(), std::move(l.filas),
+                                 QStringLiteral("importar %1").arg(ArchivoPreguntas::nombre(ruta))));
+    QString nota = cuantas == 1 ? QStringLiteral("Se añadió una pregunta de %1.").arg(ArchivoPreguntas::nombre(ruta))
+                                : QStringLiteral("Se añadieron %1 preguntas de %2.").arg(cuantas).arg(ArchivoPreguntas::nombre(ruta));
+    if (renumeradas > 0)
+        nota += renumeradas == 1 ? QStringLiteral(" Una tenía un ID que ya estaba en uso y recibió uno nuevo.")
+                                 : QStringLiteral(" %1 tenían un ID que ya estaba en uso y recibieron uno nuevo.").arg(renumeradas);
+    return Resultado::bien(nota);
+}
+
+std::vector<Problema> Documento::problemas(int fila) const { return revision_->problemas(fila); }
+
+QStringList Documento::errores() const
+{
+    QStringList r;
+    for (int i = 0; i < modelo_->filasTotal(); ++i)
+        for (const Problema& p : revision_->problemas(i))
+            if (p.gravedad == Problema::Error)
+                r << ModeloPreguntas::lugar(modelo_->fila(i)) + QStringLiteral(": ") + p.texto + u'.';
+    if (formato_ == ArchivoPreguntas::Formato::Qdb) {
+        QString e;
+        ArchivoPreguntas::tabla(modelo_->filas(), &e);
+        if (!e.isEmpty())
+            r << e.left(1).toUpper() + e.mid(1) + QStringLiteral(": el juego necesita preguntas de los cinco niveles.");
+    }
+    return r;
+}
+
+QStringList Documento::avisos() const
+{
+    QStringList r;
+    for (const RevisionPreguntas::ProblemaDeFila& p : revision_->todos())
+        if (p.problema.gravedad == Problema::Aviso)
+            r << ModeloPreguntas::lugar(modelo_->fila(p.fila)) + QStringLiteral(": ") + p.problema.texto + u'.';
+    return r;
+}
+
+Documento::Resultado Documento::resultadoGuardar(bool escrito) const
+{
+    if (escrito)
+        return Resultado::bien(QStringLiteral("Guardado en %1.").arg(ArchivoPreguntas::nombre(ruta_)));
+    return Resultado::mal(QStringLiteral("No se pudo guardar %1 (¿disco lleno, o una carpeta en la que no se puede "
+                                         "escribir?). El archivo quedó como estaba antes y tus cambios siguen aquí, "
+                                         "sin guardar.")
+                              .arg(ArchivoPreguntas::nombre(ruta_)));
+}
+
+Documento::Resultado Documento::guardar()
+{
+    if (!abierto())
+        return Resultado::mal(QStringLiteral("No hay ninguna base abierta."));
+    if (soloLectura())
+        return Resultado::mal(motivoSoloLectura_);
+    const QStringList e = errores();
+    if (!e.isEmpty())
+        return Resultado::mal(QStringLiteral("No se puede guardar todavía: el juego no podría leer la base.\n")
+                              + resumen(e));
+    bool escrito = false;
+    if (formato_ == ArchivoPreguntas::Formato::Qdb) {
+        // The game's own writer: a temporary file put in place only once
+        // complete.
+        escrito = ArchivoBase::escribir(ruta_, ArchivoPreguntas::tabla(modelo_->filas(), nullptr));
+    } else {
+        escrito = ArchivoBase::escribirDatos(ruta_, ArchivoPreguntas::bytesCsv(modelo_->filas(), disposicion_));
+    }
+    const Resultado r = resultadoGuardar(escrito);
+    if (r.ok)
+        pila_->setClean();
+    return r;
+}
+
+Documento::Resultado Documento::exportar(const QString& ruta) const
+{
+    if (ArchivoBase::escribirDatos(ruta, ArchivoPreguntas::bytesExportacion(modelo_->filas())))
+        return Resultado::bien(QStringLiteral("Exportadas %1 preguntas a %2.")
+                                   .arg(modelo_->filasTotal())
+                                   .arg(ArchivoPreguntas::nombre(ruta)));
+    return Resultado::mal(QStringLiteral("No se pudo escribir %1. Si ya existía, quedó como estaba.")
+                              .arg(ArchivoPreguntas::nombre(ruta)));
+}

@@ -1,0 +1,102 @@
+#pragma once
+#include "ArchivoPreguntas.h"
+#include "Comprobador.h"
+
+#include <QObject>
+#include <QSet>
+#include <QString>
+#include <optional>
+
+class Azar;
+class ModeloPreguntas;
+class QUndoStack;
+class RevisionPreguntas;
+
+// The open question bank: its rows (the model), the edits made to them (the
+// undo stack), its file and how it goes back there. Every change goes
+// through here as one command, so Ctrl+Z gives back exactly what was.
+// No widgets: the window and the tests drive it alike.
+class Documento : public QObject {
+    Q_OBJECT
+public:
+    // What an action did; mensaje is plain Spanish for the teacher: why it
+    // failed, or a note on what was done.
+    struct Resultado {
+        bool ok = true;
+        QString mensaje;
+        static Resultado bien(const QString& nota = QString()) { return {true, nota}; }
+        static Resultado mal(const QString& por) { return {false, por}; }
+    };
+
+    explicit Documento(QObject* parent = nullptr);
+    Documento(Azar& azar, QObject* parent = nullptr);
+    ~Documento() override;
+
+    ModeloPreguntas* modelo() const { return modelo_; }
+    QUndoStack* pila() const { return pila_; }
+    const RevisionPreguntas* revision() const { return revision_; }
+
+    // Opens a base or a CSV. On failure the document keeps what it had and
+    // the file is left alone.
+    Resultado abrir(const QString& ruta);
+    bool abierto() const { return !ruta_.isEmpty(); }
+    QString ruta() const { return ruta_; }
+    ArchivoPreguntas::Formato formato() const { return formato_; }
+    // A base has no field for the passage and the phrase: they are shown,
+    // not kept, unless exported to CSV.
+    bool guardaPasaje() const { return formato_ == ArchivoPreguntas::Formato::Csv; }
+    bool modificado() const;
+
+    // Read-only: the file may be looked at, not changed.
+    bool soloLectura() const { return !motivoSoloLectura_.isEmpty(); }
+    QString motivoSoloLectura() const { return motivoSoloLectura_; }
+
+    // The edits, one command each. A field change that would put a question
+    // in another level gives it an ID of that level's block too.
+    Resultado cambiar(int fila, int campo, const QVariant& valor);
+    // A blank question of this level: an unused ID of its block, Veces 0, a
+    // random Orden, no right letter yet. Its row, or -1 (see mensaje).
+    int agregar(int nivel, Resultado* r = nullptr);
+    // The same question once more, with its own ID, Veces 0 and Orden.
+    int duplicar(int fila, Resultado* r = nullptr);
+    Resultado borrar(int fila);
+    // Appends the questions of a CSV (blank Orden, Veces or ID filled in; an
+    // ID the bank has already replaced by a new one) as one command.
+    Resultado importar(const QString& ruta);
+
+    // The problems of one question: beside the form's fields.
+    std::vector<Problema> problemas(int fila) const;
+    // Saving refuses these: the game could not load the base.
+    QStringList errores() const;
+    // Saving asks once about these.
+    QStringList avisos() const;
+
+    Resultado guardar();
+    Resultado exportar(const QString& ruta) const;
+
+    // The smallest unused ID after the last one of the level's block
+    // (L×1000+1 … L×1000+999), else the first gap; none when the block is
+    // full. ademas: IDs taken besides the bank's own.
+    std::optional<qint64> idLibre(int nivel, const QSet<qint64>& ademas = {}) const;
+    static QString bloqueLleno(int nivel);
+
+signals:
+    // Another file was opened: everything shown must be read again.
+    void abiertoCambiado();
+    void soloLecturaCambiado(bool soloLectura);
+
+private:
+    QSet<qint64> idsUsados() const;
+    FilaEditable nueva(int nivel, qint64 id) const;
+    Resultado resultadoGuardar(bool escrito) const;
+    void setSoloLectura(const QString& motivo);
+
+    Azar& azar_;
+    ModeloPreguntas* modelo_;
+    QUndoStack* pila_;
+    RevisionPreguntas* revision_;
+    QString ruta_;
+    ArchivoPreguntas::Formato formato_ = ArchivoPreguntas::Formato::Qdb;
+    ArchivoPreguntas::DisposicionCsv disposicion_;
+    QString motivoSoloLectura_;
+};
