@@ -1,15 +1,21 @@
 // Times the question bank on a generated base of 100 000 questions: loading,
 // 10 000 draws and Reiniciar (sort and write), each beside a plain copy of
-// the same file, the least any load or write of it could cost.
+// the same file, the least any load or write of it could cost. It also
+// measures the memory a load takes at its peak, beside the file's size: in
+// a fresh process of its own (bench_base --pico FOLDER), from the resident
+// size before the load to the highest it reaches during it.
 #include "ArchivoBase.h"
 #include "Pregunta.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -42,6 +48,49 @@ TablaBase generar()
     return t;
 }
 
+// A line of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1 if absent.
+qint64 estadoProceso(const QByteArray& clave)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray& linea : f.readAll().split('\n'))
+        if (linea.startsWith(clave + ':'))
+            return linea.mid(clave.size() + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
+// The child's side: loads the base in carpeta once and prints how many
+// bytes the resident size rose at its highest. It ends without releasing
+// the bank, so nothing is written back.
+int picoDeCarga(const QString& carpeta)
+{
+    const qint64 antes = estadoProceso("VmRSS");
+    // Writing 5 to clear_refs sets the high-water mark back to the present size.
+    QFile reinicio(QStringLiteral("/proc/self/clear_refs"));
+    if (!reinicio.open(QIODevice::WriteOnly) || reinicio.write("5") != 1)
+        return 2;
+    reinicio.close();
+    Azar azar;
+    auto q = Pregunta::Crear(carpeta, azar);
+    const qint64 pico = estadoProceso("VmHWM");
+    std::printf("%lld %d\n", static_cast<long long>(pico - antes), q ? q->Filas() : -1);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+// Runs this program once more on carpeta and returns the peak it reports.
+qint64 medirPico(const QString& carpeta, int* filas)
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--pico"), carpeta});
+    if (!p.waitForFinished(120000))
+        return -1;
+    const QList<QByteArray> partes = p.readAllStandardOutput().trimmed().split(' ');
+    *filas = partes.value(1).toInt();
+    return partes.value(0).toLongLong();
+}
+
 // Best of several runs, in milliseconds.
 double medir(const std::function<void()>& antes, const std::function<void()>& trabajo)
 {
@@ -60,6 +109,8 @@ double medir(const std::function<void()>& antes, const std::function<void()>& tr
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--pico")
+        return picoDeCarga(QString::fromLocal8Bit(argv[2]));
     QTextStream out(stdout);
     QTemporaryDir dir;
     const QString qdb = dir.filePath(Pregunta::NombreArchivo());
@@ -115,6 +166,10 @@ int main(int argc, char** argv)
     linea("  of which: sort", tOrdenar);
     linea("  of which: bytes in memory", tSerializar);
     linea("  of which: write (with the bytes)", tEscribir);
+    int filas = 0;
+    const qint64 pico = medirPico(dir.path(), &filas);
+    out << "load peak memory: " << pico / 1024 << " KiB for " << bytes / 1024 << " KiB of file, x"
+        << QString::number(double(pico) / double(bytes), 'f', 1) << " the file (" << filas << " rows)\n";
     out << "per draw: " << QString::number(tSorteos * 1000.0 / Sorteos, 'f', 2) << " us  (checksum " << suma % 997
         << ")\n";
     q.reset();
