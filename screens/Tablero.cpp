@@ -102,10 +102,9 @@ bool Tablero::Cargar()
         return false;
     }
     timer().setTiempoLimite(m_.segundosPregunta());
-    if (a_.leerBool(QString::fromLatin1(Claves::Inicio), QStringLiteral("FirstRun"), true)) {
-        a_.escribir(QString::fromLatin1(Claves::Inicio), QStringLiteral("FirstRun"), QStringLiteral("False"));
+    // A copy that cannot save leaves the first run to the one that can.
+    if (qtn_->Guarda() && PrimeraVezConfirmada(a_))
         qtn_->InicializarBase();
-    }
     emit cargado();
     m_.JugadorActual = 0;
     el_->lblJugador->setText(m_.Jugadores[0].Nombre);
