@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <filesystem>
 
 namespace {
 QString& carpetaFijada()
@@ -10,11 +13,46 @@ QString& carpetaFijada()
     static QString c;
     return c;
 }
+
+std::filesystem::path rutaNativa(const QString& ruta)
+{
+    return std::filesystem::path(QFile::encodeName(ruta).toStdString());
+}
 }
 
 void BorrarArchivo(const QString& ruta)
 {
     QFile::remove(ruta);  // the result is deliberately ignored
+}
+
+void BorrarRestosDeGuardado(const QString& ruta)
+{
+    const QFileInfo info(ruta);
+    const QString prefijo = info.fileName() + QLatin1Char('.');
+    const QRegularExpression patron(QLatin1Char('^') + QRegularExpression::escape(prefijo)
+                                    + QStringLiteral("[A-Za-z]{6}$"));
+    const QFileInfoList restos = info.absoluteDir().entryInfoList({prefijo + QStringLiteral("??????")},
+                                                                  QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& r : restos)
+        if (patron.match(r.fileName()).hasMatch())
+            BorrarArchivo(r.filePath());
+}
+
+bool ApartarArchivo(const QString& ruta, const QString& destino)
+{
+    std::error_code e;
+    const auto origen = rutaNativa(ruta);
+    const auto tipo = std::filesystem::symlink_status(origen, e).type();
+    if (tipo == std::filesystem::file_type::not_found)
+        return true;
+    if (tipo == std::filesystem::file_type::regular && std::filesystem::file_size(origen, e) == 0 && !e)
+        return true;
+    if (std::filesystem::is_directory(origen, e))
+        return true;
+    // rename(2) itself: it moves a link rather than what it points to, and
+    // never falls back to copying, as QFile::rename does (a pipe would block).
+    std::filesystem::rename(origen, rutaNativa(destino), e);
+    return !e;
 }
 
 QString CarpetaPrograma()

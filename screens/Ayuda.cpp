@@ -1,7 +1,12 @@
 #include "Ayuda.h"
 
+#include "Arte.h"
+#include "BotonImagen.h"
+#include "Ventanas.h"
+
 #include <QApplication>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTextBrowser>
@@ -32,9 +37,22 @@ Ayuda::Ayuda(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose);
     texto_ = new QTextBrowser(this);
     texto_->setOpenExternalLinks(false);
+    // Below the text, on the game's navy, the "Cerrar" button of its other
+    // windows: the help closes without a window manager's close box too.
+    auto* barra = new QWidget(this);
+    Ventanas::FondoAzul(barra);
+    auto* cerrar = new BotonImagen(Arte::BotonCerrar(), barra);
+    cerrar->setObjectName(QStringLiteral("cmdClose"));
+    connect(cerrar, &BotonImagen::clicked, this, &QWidget::close);
+    auto* fila = new QHBoxLayout(barra);
+    fila->setContentsMargins(8, 6, 8, 6);
+    fila->addStretch();
+    fila->addWidget(cerrar);
     auto* caja = new QVBoxLayout(this);
     caja->setContentsMargins(0, 0, 0, 0);
+    caja->setSpacing(0);
     caja->addWidget(texto_);
+    caja->addWidget(barra);
     resize(640, 560);
 
     const QFileInfo info(archivo());
@@ -44,6 +62,14 @@ Ayuda::Ayuda(QWidget* parent) : QWidget(parent, Qt::Window)
     } else {
         texto_->setHtml(QStringLiteral("<h2>Ayuda de Orvalia</h2><p>No se encontró el archivo de ayuda.</p>"));
     }
+}
+
+void Ayuda::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(e);
 }
 
 Ayuda* Ayuda::Mostrar()

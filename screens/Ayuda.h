@@ -6,7 +6,8 @@
 class QTextBrowser;
 
 // The game's help: an HTML file beside the program, shown in a window of the
-// game's own on F1 anywhere and from the options window's "A&yuda".
+// game's own on F1 anywhere and from the options window's "A&yuda". Escape
+// or its "Cerrar" button closes it.
 class Ayuda : public QWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
 
     explicit Ayuda(QWidget* parent = nullptr);
     QTextBrowser* Texto() const { return texto_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;  // Escape closes
 
 private:
     QTextBrowser* texto_ = nullptr;

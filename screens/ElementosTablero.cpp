@@ -5,6 +5,7 @@
 #include "BotonImagen.h"
 #include "Comod.h"
 #include "CronovaTimer.h"
+#include "EtiquetaNombre.h"
 #include "FabricaControles.h"
 #include "PuntajePuntos.h"
 #include "Resp.h"
@@ -18,18 +19,9 @@ using namespace Diseno;
 
 QRect rectDiseno(int x, int y, int w, int h) { return {pixeles(x), pixeles(y), pixeles(w), pixeles(h)}; }
 
-QFont arial(int puntos, bool negrita)
-{
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setPointSize(puntos);
-    f.setBold(negrita);
-    return f;
-}
-
 QLabel* etiqueta(QWidget* padre, const QString& texto, const char* color, QRect r, const QFont& f)
 {
-    auto* l = new QLabel(texto, padre);
+    auto* l = new EtiquetaNombre(texto, padre);  // a name too long for its place ends in "…"
     l->setStyleSheet(QStringLiteral("color:%1;background:transparent").arg(QLatin1String(color)));
     l->setFont(f);
     l->setGeometry(r);
@@ -74,8 +66,8 @@ ElementosTablero::ElementosTablero(QWidget* t)
     Label2->setGeometry(rectDiseno(60, 60, 615, 255));
     Label2->hide();
 
-    lblJugador = etiqueta(t, QString(), kAmbar, rectDiseno(2820, 60, 3390, 465), arial(18, false));
-    txtPregunta = etiqueta(t, QString(), "white", rectDiseno(2820, 660, 6195, 2760), arial(18, true));
+    lblJugador = etiqueta(t, QString(), kAmbar, rectDiseno(2820, 60, 3390, 465), fuente(18, false));
+    txtPregunta = etiqueta(t, QString(), "white", rectDiseno(2820, 660, 6195, 2760), fuente(18, true));
     txtPregunta->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     txtPregunta->setWordWrap(true);
 
@@ -117,7 +109,7 @@ ElementosTablero::ElementosTablero(QWidget* t)
     znBot->setEnabled(false);
 
     lblNextPlayer = etiqueta(znBot, QStringLiteral("Next Player"), kAmbar, rectDiseno(4380, 90, 3210, 465),
-                             arial(18, false));
+                             fuente(18, false));
     lblNextPlayer->hide();
     cmdResponder = new BotonImagen(QStringLiteral("haz clic para responder"), {245, 40}, znBot);
     cmdResponder->ponerImagen(imagenDiseno(ImgResp, {245, 40}));

@@ -78,7 +78,20 @@ bool Portada::Cargar(const std::function<bool()>& iniciar)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
     Azar::global().sembrarReloj();
-    return iniciar ? iniciar() : true;
+    // The timer keeps turning the pictures while the start routine runs (and
+    // while its error box waits), but hands over only to a board that exists.
+    iniciando_ = true;
+    const bool listo = iniciar ? iniciar() : true;
+    iniciando_ = false;
+    if (!listo) {
+        terminada_ = true;  // no board: nothing to hand over to, ever
+        timer_.stop();
+        close();
+        return false;
+    }
+    if (aplazada_)
+        Terminar();  // the twelfth tick (or a click) came while the board loaded
+    return true;
 }
 
 void Portada::CargarImagenes()
@@ -125,8 +138,12 @@ void Portada::Terminar()
 {
     if (terminada_)
         return;
-    terminada_ = true;
     timer_.stop();
+    if (iniciando_) {
+        aplazada_ = true;  // Cargar hands over once the start routine has made the board
+        return;
+    }
+    terminada_ = true;
     if (mostrarTablero)
         mostrarTablero();
     close();

@@ -20,7 +20,8 @@ public:
 
     // The load step: help file, pictures, timer, seed, then the start routine
     // iniciar, which loads the board; its result (false: the program is to
-    // end) is returned.
+    // end) is returned. The title screen never hands over before iniciar has
+    // returned true: on false it closes without showing the board.
     bool Cargar(const std::function<bool()>& iniciar);
 
     // Shows the board, not modal. Set by whoever owns the board.
@@ -61,4 +62,6 @@ private:
     int contador_ = 0;
     int indice_ = 0;
     bool terminada_ = false;
+    bool iniciando_ = false;  // the start routine is running: no board yet
+    bool aplazada_ = false;   // the hand-over came due while it ran
 };

@@ -4,6 +4,7 @@
 #include "Arte.h"
 #include "BotonImagen.h"
 #include "Clasificacion.h"
+#include "EtiquetaNombre.h"
 #include "Ventanas.h"
 
 #include <QKeyEvent>
@@ -34,7 +35,7 @@ Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidge
     const QFont fuente = Ventanas::Fuente(QStringLiteral("Tahoma"), 14.25);
     const QString estilo = QStringLiteral("color: rgb(255,204,48); background: transparent;");
     for (int i = 0; i < Modulo::MaxJugadores; ++i) {
-        auto* nombre = new QLabel(this);
+        QLabel* nombre = new EtiquetaNombre(QString(), this);  // a long name ends in "…"
         nombre->setObjectName(QStringLiteral("Tabla_%1").arg(i));
         nombre->setGeometry(px(420), px(kTopes[size_t(i)]), px(3975), px(435));
         nombre->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

@@ -21,6 +21,7 @@
 #include "Resp.h"
 #include "Sonido.h"
 #include "Turno.h"
+#include "Ventanas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -101,10 +102,9 @@ bool Tablero::Cargar()
         return false;
     }
     timer().setTiempoLimite(m_.segundosPregunta());
-    if (a_.leerBool(QString::fromLatin1(Claves::Inicio), QStringLiteral("FirstRun"), true)) {
-        a_.escribir(QString::fromLatin1(Claves::Inicio), QStringLiteral("FirstRun"), QStringLiteral("False"));
+    // A copy that cannot save leaves the first run to the one that can.
+    if (qtn_->Guarda() && PrimeraVezConfirmada(a_))
         qtn_->InicializarBase();
-    }
     emit cargado();
     m_.JugadorActual = 0;
     el_->lblJugador->setText(m_.Jugadores[0].Nombre);
@@ -175,10 +175,11 @@ void Tablero::closeEvent(QCloseEvent* e)
     if (descargado_)
         return;
     descargado_ = true;
+    // A question left open stops first: its countdown must not judge it once
+    // the bank is gone, nor bring a message up over the closing screen.
+    TerminaPregunta();
     CerrarEstadisticas();
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w != this && w->isVisible())
-            w->close();
+    Ventanas::CierraLasDemas(this);
     hide();
     if (qtn_) {
         qtn_->Reiniciar();

@@ -2,7 +2,7 @@
 
 #include "Colores.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QWidget>
@@ -49,6 +49,13 @@ void CentraSobrePadre(QWidget* ventana)
     QRect caja = ventana->frameGeometry();
     caja.moveCenter(sobre.center());
     ventana->move(caja.topLeft());
+}
+
+void CierraLasDemas(const QWidget* salvo)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != salvo && w->isVisible())
+            w->close();
 }
 
 }

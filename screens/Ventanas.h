@@ -11,4 +11,5 @@ void FondoAzul(QWidget* ventana);                    // navy (0, 0, 128) backgro
 void MarcoDorado(QPainter& p, const QRect& caja);    // gold outline along the edges
 QFont Fuente(const QString& familia, double puntos, bool negrita = true);  // with fallbacks
 void CentraSobrePadre(QWidget* ventana);             // over the parent's window, else the screen
+void CierraLasDemas(const QWidget* salvo);           // every other open window of the program
 }

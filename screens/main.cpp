@@ -4,6 +4,7 @@
 #include "Portada.h"
 #include "Programa.h"
 #include "Tablero.h"
+#include "Traduccion.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@ int main(int argc, char** argv)
     QElapsedTimer reloj;
     reloj.start();
     QApplication app(argc, argv);
+    TraducirQt(app);
     Modulo m;
     Almacen a;
     Portada portada;

@@ -1,5 +1,7 @@
 #include "Ayuda.h"
 
+#include <QLabel>
+
 #include <QDialog>
 #include <QFile>
 #include <QLineEdit>
@@ -15,6 +17,8 @@ private slots:
     void f1EnCualquierVentana();
     void conVentanaModalEsSuya();
     void sinArchivoAvisa();
+    void cierraConEscapeOCerrar_data();
+    void cierraConEscapeOCerrar();
 
 private:
     QTemporaryDir dir_;
@@ -67,6 +71,29 @@ void TstAyuda::sinArchivoAvisa()
     Ayuda::FijarArchivo(dir_.filePath(QStringLiteral("no-esta.html")));
     Ayuda a;
     QVERIFY(a.Texto()->toPlainText().contains(QStringLiteral("No se encontró el archivo de ayuda.")));
+}
+
+void TstAyuda::cierraConEscapeOCerrar_data()
+{
+    QTest::addColumn<bool>("conEscape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("Cerrar") << false;
+}
+
+void TstAyuda::cierraConEscapeOCerrar()
+{
+    QFETCH(bool, conEscape);
+    Ayuda::FijarArchivo(dir_.filePath(QStringLiteral("Orvalia.html")));
+    Ayuda* a = Ayuda::Mostrar();
+    QVERIFY(QTest::qWaitForWindowExposed(a));
+    auto* cerrar = a->findChild<QLabel*>(QStringLiteral("cmdClose"));
+    QVERIFY(cerrar && cerrar->isVisible());
+    QCOMPARE(cerrar->cursor().shape(), Qt::PointingHandCursor);
+    if (conEscape)
+        QTest::keyClick(a->Texto(), Qt::Key_Escape);
+    else
+        QTest::mouseClick(cerrar, Qt::LeftButton);
+    QTRY_VERIFY(!Ayuda::Abierta());
 }
 
 QTEST_MAIN(TstAyuda)

@@ -1,6 +1,7 @@
 #include "ArnesTablero.h"
 #include "EnlaceVentanas.h"
 #include "Opciones.h"
+#include "Pregunta.h"
 #include "Splash.h"
 
 #include <QCheckBox>
@@ -14,6 +15,8 @@ class TstEnlaceVentanas : public QObject {
 private slots:
     void f12AbreOpcionesQueMandanEnElTablero();
     void cierreConSuPantallaYActual();
+    void cierreConPreguntaAbiertaNoLaJuzga();
+    void cierreCierraLasDemasYOrdenaAntesDeSoltar();
 };
 
 void TstEnlaceVentanas::f12AbreOpcionesQueMandanEnElTablero()
@@ -64,6 +67,57 @@ void TstEnlaceVentanas::cierreConSuPantallaYActual()
     a.t->close();
     QVERIFY(cierre);
     QCOMPARE(a.almacen.leer(QStringLiteral("Inicio"), QStringLiteral("Actual"), QString()), QStringLiteral("23"));
+}
+
+// The countdown of a question left open runs out while the real closing
+// screen runs its own event loop: nothing may judge the question then.
+void TstEnlaceVentanas::cierreConPreguntaAbiertaNoLaJuzga()
+{
+    ArnesTablero a;
+    EnlazarVentanas(*a.t, a.m, a.almacen);
+    a.t->timer().setTiempoLimite(1);
+    a.iniciar();
+    a.sonidos.clear();
+    bool cierre = false, corriendo = true;
+    QTimer::singleShot(0, a.t.get(), [&] {
+        auto* s = qobject_cast<Splash*>(QApplication::activeModalWidget());
+        QVERIFY(s);
+        cierre = true;
+        corriendo = a.t->timer().Corriendo();
+        a.t->timer().setIntervalo(1);  // the last second runs out now
+        s->Timer1().setInterval(20);   // and the closing screen ends soon after
+    });
+    a.t->close();
+    QVERIFY(cierre);
+    QVERIFY(!corriendo);
+    QVERIFY(a.mensajes.isEmpty());  // no message over the closing screen
+    QVERIFY(a.sonidos.isEmpty());
+    QVERIFY(a.m.Jugadores[0].EnJuego);
+    QCOMPARE(int(a.m.Jugadores[0].Escalon), 1);
+    QVERIFY(a.almacen.existe(QStringLiteral("Inicio"), QStringLiteral("Actual")));
+}
+
+void TstEnlaceVentanas::cierreCierraLasDemasYOrdenaAntesDeSoltar()
+{
+    ArnesTablero a;
+    a.iniciar();
+    const qint32 vista = a.qtn().ID();  // asked once: last of its level once sorted
+    QDialog otra;
+    otra.show();
+    bool cerradaAntes = false;
+    QObject::connect(&otra, &QDialog::finished, [&] { cerradaAntes = a.t->isVisible() && a.t->Qtn(); });
+    a.t->mostrarCierre = [] {};
+    a.t->close();
+    QVERIFY(cerradaAntes);
+    QVERIFY(!otra.isVisible());
+    auto releida = Pregunta::Crear(a.carpetaBase());
+    QVERIFY(releida);
+    QList<qint32> nivel1;
+    for (const FilaBase& f : releida->Base())
+        if (f[FilaBase::Nivel].numero() == 1)
+            nivel1 << qint32(f[FilaBase::ID].numero());
+    QCOMPARE(nivel1.size(), 5);
+    QCOMPARE(nivel1.last(), vista);
 }
 
 QTEST_MAIN(TstEnlaceVentanas)

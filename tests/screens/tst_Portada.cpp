@@ -31,6 +31,8 @@ private slots:
     void init();
     void cargaEnOrden();
     void docePasosYElTablero();
+    void docePasosAntesDelTablero_data();
+    void docePasosAntesDelTablero();
     void clicEnImagenOFondo_data();
     void clicEnImagenOFondo();
     void clicEnTituloOEtiquetaNoHaceNada();
@@ -92,6 +94,32 @@ void TstPortada::docePasosYElTablero()
     p.Timer1_Timer();  // a late tick does nothing more
     QCOMPARE(tablero, 1);
     QCOMPARE(p.Contador(), 12);
+}
+
+void TstPortada::docePasosAntesDelTablero_data()
+{
+    QTest::addColumn<bool>("hayTablero");
+    QTest::newRow("board made") << true;
+    QTest::newRow("no question base") << false;
+}
+
+// The twelve ticks go by while the start routine still runs (its error box
+// waits, or the board loads slowly): the hand-over waits for its result.
+void TstPortada::docePasosAntesDelTablero()
+{
+    QFETCH(bool, hayTablero);
+    Portada p;
+    int tablero = 0;
+    p.mostrarTablero = [&] { ++tablero; };
+    QCOMPARE(p.Cargar([&] {
+        for (int t = 0; t < 13; ++t)
+            p.Timer1_Timer();
+        QTest::mouseClick(&p, Qt::LeftButton, {}, QPoint(440, 20));
+        return tablero == 0 && hayTablero;
+    }), hayTablero);
+    QCOMPARE(tablero, hayTablero ? 1 : 0);
+    QVERIFY(!p.isVisible());
+    QVERIFY(!p.Timer1().isActive());
 }
 
 void TstPortada::clicEnImagenOFondo_data()

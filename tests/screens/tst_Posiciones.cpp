@@ -1,3 +1,4 @@
+#include "EtiquetaNombre.h"
 #include "Posiciones.h"
 #include "Raton.h"
 
@@ -10,6 +11,7 @@ class TstPosiciones : public QObject {
 private slots:
     void tresJugadores();
     void seisJugadoresLlenanSeisFilas();
+    void nombreLargoConPuntosSuspensivos();
     void arrastrePorRotulosComoPorElFondo();
     void cierraConEnterYConClic();
 };
@@ -68,6 +70,17 @@ void TstPosiciones::seisJugadoresLlenanSeisFilas()
     QCOMPARE(fila(p, "Tabla", 0)->y(), 84);
     QCOMPARE(fila(p, "Puntos", 0)->alignment() & Qt::AlignRight, Qt::AlignRight);
     QCOMPARE(p.size(), QSize(441, 271));
+}
+
+void TstPosiciones::nombreLargoConPuntosSuspensivos()
+{
+    Posiciones p(partida({{"Ana", 5}, {"Maximiliano Fernandez de la Torre y Castillo", 12}}), nullptr);
+    auto* primero = qobject_cast<EtiquetaNombre*>(fila(p, "Tabla", 0));
+    QVERIFY(primero);
+    QCOMPARE(primero->text(), QStringLiteral("1. Maximiliano Fernandez de la Torre y Castillo"));
+    QVERIFY(primero->TextoVisible().startsWith(QStringLiteral("1. Maximiliano")));
+    QVERIFY(primero->TextoVisible().endsWith(QChar(0x2026)));
+    QCOMPARE(primero->width(), 265);  // in its place, 3975 twips
 }
 
 void TstPosiciones::arrastrePorRotulosComoPorElFondo()

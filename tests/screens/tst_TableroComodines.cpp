@@ -55,6 +55,7 @@ private slots:
         a.tecla(Qt::Key_N);
         a.tecla(Qt::Key_Q);
         a.fallar();  // one player: the match is over
+        QCOMPARE(visibles(a), (QList<bool>{true, true, true, true}));  // the board waits with all four
         QCOMPARE(int(a.m.Jugadores[0].EstadoComodines), 0);
         QCOMPARE(int(a.el().comod->Situation()), 3);  // still shows the last game, disabled
         QVERIFY(!a.el().comod->isEnabled());

@@ -1,4 +1,5 @@
 #include "ArnesTablero.h"
+#include "EtiquetaNombre.h"
 #include "PuntajePuntos.h"
 
 // Whole games on the real board, played with the mouse.
@@ -25,12 +26,27 @@ class TstTableroPartidas : public QObject {
 private slots:
     void init() { Azar::global().sembrar(7); }
 
+    void loadStep_data()
+    {
+        QTest::addColumn<QString>("completa");  // FullMusicVersion
+        QTest::addColumn<QString>("corta");     // PreguntaCorta
+        QTest::addColumn<int>("segundos");
+        QTest::newRow("short music") << "False" << "True" << 30;
+        QTest::newRow("long music not installed") << "False" << "False" << 30;
+        QTest::newRow("long music") << "True" << "False" << 45;
+    }
     void loadStep()
     {
-        ArnesTablero a;
+        QFETCH(QString, completa);
+        QFETCH(QString, corta);
+        QFETCH(int, segundos);
+        ArnesTablero a([&](Almacen& s) {
+            s.escribir(QStringLiteral("Inicio"), QStringLiteral("FullMusicVersion"), completa);
+            s.escribir(QStringLiteral("Inicio"), QStringLiteral("PreguntaCorta"), corta);
+        });
         QVERIFY(a.cargado);
         QCOMPARE(a.sonidos, QList<int>{0});
-        QCOMPARE(a.t->timer().TiempoLimite(), qint16(30));
+        QCOMPARE(int(a.t->timer().TiempoLimite()), segundos);
         QCOMPARE(a.el().lblJugador->text(), QStringLiteral("Jugador 0"));
         QVERIFY(a.t->InicioVisible());
         QVERIFY(!a.el().znBot->isEnabled());
@@ -93,6 +109,46 @@ private slots:
         QCOMPARE(a.marcasAlMensaje.at(buena), 2);
         QCOMPARE(a.marcasAlMensaje.at(mala), 3);
         QVERIFY(a.t->InicioVisible());
+    }
+
+    void cadaPreguntaConTodoElTiempo()
+    {
+        ArnesTablero a;
+        a.iniciar();
+        for (int i = 0; i < 5; ++i)
+            a.t->timer().Tictac();
+        a.acertar();
+        a.siguiente();
+        QCOMPARE(a.t->timer().Restante(), 30);
+    }
+
+    // The board shows the current player's name each time it becomes the
+    // active window; between matches JugadorActual may be -1 or 6.
+    void activacion_data()
+    {
+        QTest::addColumn<int>("actual");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("player 2") << 2 << "Cris";
+        QTest::newRow("-1") << -1 << "antes";
+        QTest::newRow("6") << 6 << "antes";
+    }
+    void activacion()
+    {
+        QFETCH(int, actual);
+        QFETCH(QString, nombre);
+        ArnesTablero a([](Almacen& s) {
+            s.escribir(QStringLiteral("Players"), QStringLiteral("Total"), QStringLiteral("6"));
+            s.escribir(QStringLiteral("Players"), QStringLiteral("2"), QStringLiteral("Cris"));
+        });
+        QWidget otra;
+        otra.show();
+        otra.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&otra));
+        a.el().lblJugador->setText(QStringLiteral("antes"));
+        a.m.JugadorActual = qint16(actual);
+        a.t->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(a.t.get()));
+        QCOMPARE(a.el().lblJugador->text(), nombre);
     }
 
     void eligeDosVecesCuentaLaUltima()
@@ -268,6 +324,10 @@ private slots:
         QCOMPARE(int(a.m.JugadorActual), 0);
         QVERIFY(a.t->InicioVisible());
         QCOMPARE(a.el().lblJugador->text(), QStringLiteral("Jugador 0"));
+        // The new match has both players again.
+        a.iniciar();
+        a.acertar();
+        QCOMPARE(a.el().lblNextPlayer->text(), QStringLiteral("Jugador 1"));
     }
 
     void unJugadorPorTurnos()
@@ -282,6 +342,31 @@ private slots:
         a.fallar();
         QCOMPARE(a.posiciones, 0);
         QVERIFY(a.t->InicioVisible());
+    }
+
+    void nombreLargoConPuntosSuspensivos()
+    {
+        const QString largo = QStringLiteral("Maximiliano Fernandez de la Torre y Castillo");
+        ArnesTablero a([&](Almacen& s) {
+            s.escribir(QStringLiteral("Players"), QStringLiteral("0"), largo);
+            s.escribir(QStringLiteral("Inicio"), QStringLiteral("ContinuousPlay"), QStringLiteral("False"));
+        });
+        a.iniciar();
+        a.acertar();
+        for (QLabel* l : {a.el().lblJugador, a.el().lblNextPlayer}) {
+            auto* e = qobject_cast<EtiquetaNombre*>(l);
+            QVERIFY(e);
+            QCOMPARE(e->text(), largo);
+            QVERIFY(e->TextoVisible().endsWith(QChar(0x2026)));
+        }
+        // Against the label's width at every size of the board.
+        auto* jugador = qobject_cast<EtiquetaNombre*>(a.el().lblJugador);
+        const QString antes = jugador->TextoVisible();
+        a.t->resize(a.t->width() * 4 / 3, a.t->height() * 4 / 3);
+        QVERIFY(jugador->TextoVisible().size() > antes.size());
+        a.siguiente();
+        a.fallar();
+        QVERIFY(a.mensajes.value(0).contains(largo));  // the message has room for the whole name
     }
 
     void saltoAutomatico()

@@ -179,7 +179,7 @@ void Comprobador::comprobar(bool esBase)
     bool desordenado = false;
     for (const Entrada& e : entradas_) {
         comprobarFila(e);
-        const int n = e.fila[FilaBase::Nivel].enteroEntre(1, 5) ? e.fila.nivel() : anterior;
+        const int n = e.fila.nivel() ? e.fila.nivel() : anterior;
         desordenado = desordenado || n < anterior;
         anterior = n;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QString>
 #include <QtGlobal>
 #include <array>
@@ -31,6 +32,9 @@ void Coloca(QWidget* w, qint16 X, qint16 Y, qint16 W, qint16 H, float SW, float 
 enum Imagen { ImgInic, ImgOpci, ImgResp, ImgReti, ImgSigu, ImgCent, NumImagenes };
 // "\Imágenes\Inic_big.gif" and so on, below the program's folder.
 QString archivoImagen(Imagen i, bool grande);
+
+// The board's lettering: Arial (Liberation Sans where Arial is missing).
+QFont fuente(int puntos, bool negrita);
 
 struct Fuentes {
     int pregunta, siguiente, jugador;  // txtPregunta, lblNextPlayer, lblJugador (points)

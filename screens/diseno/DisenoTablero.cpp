@@ -32,6 +32,15 @@ QString archivoImagen(Imagen i, bool grande)
            (grande ? QStringLiteral("_big") : QStringLiteral("_sml")) + ext;
 }
 
+QFont fuente(int puntos, bool negrita)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setPointSize(puntos);
+    f.setBold(negrita);
+    return f;
+}
+
 Fuentes fuentes(bool grande) { return grande ? Fuentes{22, 24, 24} : Fuentes{16, 18, 18}; }
 
 const std::array<Fila, NumElementos>& tabla()
