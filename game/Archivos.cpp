@@ -1,6 +1,7 @@
 #include "Archivos.h"
 
-#include <QCoreApplication>
+#include "Ubicaciones.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,12 +9,6 @@
 #include <filesystem>
 
 namespace {
-QString& carpetaFijada()
-{
-    static QString c;
-    return c;
-}
-
 std::filesystem::path rutaNativa(const QString& ruta)
 {
     return std::filesystem::path(QFile::encodeName(ruta).toStdString());
@@ -55,14 +50,9 @@ bool ApartarArchivo(const QString& ruta, const QString& destino)
     return !e;
 }
 
-QString CarpetaPrograma()
-{
-    if (!carpetaFijada().isEmpty())
-        return carpetaFijada();
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-}
+QString CarpetaPrograma() { return Ubicaciones::CarpetaJuego(); }
 
-void FijarCarpetaPrograma(const QString& carpeta) { carpetaFijada() = carpeta; }
+void FijarCarpetaPrograma(const QString& carpeta) { Ubicaciones::FijarCarpetaJuego(carpeta); }
 
 QString RutaDesde(const QString& carpeta, const QString& relativa)
 {

@@ -16,7 +16,8 @@ void BorrarRestosDeGuardado(const QString& ruta);
 // file, an empty one, a folder. False when it had to be moved and could not.
 bool ApartarArchivo(const QString& ruta, const QString& destino);
 
-// The folder the program runs from; every data file is found below it.
+// The folder of the game's files, every data file is found below it: the
+// program's own, or the package's shared one (Ubicaciones::CarpetaJuego).
 // Tests may point it elsewhere.
 QString CarpetaPrograma();
 void FijarCarpetaPrograma(const QString& carpeta);

@@ -21,6 +21,7 @@
 #include "Resp.h"
 #include "Sonido.h"
 #include "Turno.h"
+#include "Ubicaciones.h"
 #include "Ventanas.h"
 
 #include <QApplication>
@@ -96,7 +97,7 @@ bool Tablero::Cargar()
 {
     sonido_->IniciaMusica();
     Toca(0);
-    qtn_ = Pregunta::Crear(carpetaBase_.isEmpty() ? CarpetaPrograma() : carpetaBase_);
+    qtn_ = Pregunta::Crear(carpetaBase_.isEmpty() ? Ubicaciones::RutasDelJugador() : RutasBase::En(carpetaBase_));
     if (!qtn_) {
         descargado_ = true;  // nothing is to be written on the way out
         return false;
