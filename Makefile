@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 GEN        := -G Ninja
 CTEST      := ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all deps configure build run test test-plain test-asan bench fuzz assets sounds clean
+.PHONY: all deps configure build run test test-plain test-asan package bench fuzz assets sounds clean
 
 all: build
 
@@ -36,6 +36,11 @@ test-asan: deps
 	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  $(CTEST) -LE slow
+
+# The Debian package, orvalia_<version>_amd64.deb in $(BUILD): install it
+# with `sudo apt install ./$(BUILD)/orvalia_*.deb`.
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	cmake --build $(BUILD) --target bench

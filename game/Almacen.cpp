@@ -38,7 +38,11 @@ bool Almacen::existe(const QString& seccion, const QString& clave) const
     return ajustes_->contains(ruta(seccion, clave));
 }
 
-void Almacen::sincronizar() { ajustes_->sync(); }
+bool Almacen::sincronizar()
+{
+    ajustes_->sync();
+    return ajustes_->status() == QSettings::NoError;
+}
 
 qint16 Almacen::leer16(const QString& seccion, const QString& clave, qint16 omision) const
 {

@@ -26,7 +26,9 @@ public:
     qint32 leer32(const QString& seccion, const QString& clave, qint32 omision) const;
     bool leerBool(const QString& seccion, const QString& clave, bool omision) const;
 
-    void sincronizar();
+    // Writes what is pending to the file; true only when the store reports
+    // no error (the file was written and, when it was read, read cleanly).
+    bool sincronizar();
 
 private:
     QSettings* ajustes_;

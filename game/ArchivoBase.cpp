@@ -1,9 +1,11 @@
 #include "ArchivoBase.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
+#include <cstring>
 
 namespace {
 qint64 limiteEscritura = -1;
@@ -31,63 +33,91 @@ ArchivoBase::Lectura fallo(const QString& error, qint64 fila = -1)
     l.fila = fila;
     return l;
 }
-}
 
-void ArchivoBase::fijarLimiteEscritura(qint64 bytes) { limiteEscritura = bytes; }
+constexpr qint64 Cabecera = 20;
 
-ArchivoBase::Lectura ArchivoBase::leerEstructura(const QByteArray& datos)
+// Judges the header at p of a file of `tamano` bytes and gives the row count.
+QString leerCabecera(const char* p, qint64 tamano, qint64* filas)
 {
-    const char* p = datos.constData();
-    const char* const fin = p + datos.size();
-    if (datos.size() < 20)
-        return fallo(QStringLiteral("el archivo está vacío o truncado"));
-    if (qFromLittleEndian<quint16>(p) != EtiquetaTabla)
-        return fallo(QStringLiteral("no empieza con una tabla de valores etiquetados"));
+    if (tamano < Cabecera)
+        return QStringLiteral("el archivo está vacío o truncado");
+    if (qFromLittleEndian<quint16>(p) != ArchivoBase::EtiquetaTabla)
+        return QStringLiteral("no empieza con una tabla de valores etiquetados");
     if (qFromLittleEndian<quint16>(p + 2) != 2)
-        return fallo(QStringLiteral("la tabla no tiene dos dimensiones"));
+        return QStringLiteral("la tabla no tiene dos dimensiones");
 
     // Either bound pair may come first; the field dimension is the one that
     // counts ten. With ten rows both do, and then the order does not matter.
     const Dimension d1 = leerDimension(p + 4);
     const Dimension d2 = leerDimension(p + 12);
-    Dimension filas;
+    Dimension f;
     if (d1.elementos == FilaBase::NumCampos && d1.inferior == 0)
-        filas = d2;
+        f = d2;
     else if (d2.elementos == FilaBase::NumCampos && d2.inferior == 0)
-        filas = d1;
+        f = d1;
     else
-        return fallo(QStringLiteral("ninguna dimensión tiene los diez campos"));
-    if (filas.inferior != 0)
-        return fallo(QStringLiteral("las filas no empiezan en 0"));
-    if (filas.elementos <= 0)
-        return fallo(QStringLiteral("la tabla no tiene filas"));
-    p += 20;
+        return QStringLiteral("ninguna dimensión tiene los diez campos");
+    if (f.inferior != 0)
+        return QStringLiteral("las filas no empiezan en 0");
+    if (f.elementos <= 0)
+        return QStringLiteral("la tabla no tiene filas");
 
     // Every value takes at least its two tag bytes: a count the rest of the
     // file cannot hold is refused before anything is allocated from it.
-    const qint64 valores = qint64(filas.elementos) * FilaBase::NumCampos;
-    if (valores * 2 > fin - p)
-        return fallo(QStringLiteral("la cabecera anuncia %1 filas, más de las que caben en el archivo")
-                         .arg(filas.elementos));
+    if (qint64(f.elementos) * FilaBase::NumCampos * 2 > tamano - Cabecera)
+        return QStringLiteral("la cabecera anuncia %1 filas, más de las que caben en el archivo").arg(f.elementos);
+    *filas = f.elementos;
+    return QString();
+}
 
-    Lectura l;
-    l.tabla.resize(size_t(filas.elementos));
-    for (qint64 r = 0; r < filas.elementos; ++r) {
-        for (int c = 0; c < FilaBase::NumCampos; ++c) {
-            if (!ValorEtiquetado::leer(p, fin, l.tabla[size_t(r)][c]))
-                return fallo(QStringLiteral("valor ilegible en el campo %1 (etiqueta desconocida o datos cortados)")
-                                 .arg(c),
-                             r);
+// The most bytes a table of `filas` rows can take: every value a text of
+// the longest length. Nothing past it is ever read.
+qint64 mayorTabla(qint64 filas) { return Cabecera + filas * FilaBase::NumCampos * (4 + 0xFFFF); }
+
+ArchivoBase::Lectura leerTabla(const QByteArray& datos, bool juzgarFilas)
+{
+    const char* p = datos.constData();
+    const char* const fin = p + datos.size();
+    qint64 filas = 0;
+    const QString e = leerCabecera(p, datos.size(), &filas);
+    if (!e.isEmpty())
+        return fallo(e);
+    p += Cabecera;
+
+    ArchivoBase::Lectura l;
+    // At most one row for every twenty bytes of the file (see leerCabecera);
+    // each row then takes one block of its own size in the file.
+    l.tabla.reserve(size_t(filas));
+    for (qint64 r = 0; r < filas; ++r) {
+        qsizetype largo = 0;
+        int campo = 0;
+        if (!FilaBase::medir(p, fin, &largo, &campo))
+            return fallo(QStringLiteral("valor ilegible en el campo %1 (etiqueta desconocida o datos cortados)")
+                             .arg(campo),
+                         r);
+        l.tabla.emplace_back(QByteArrayView(p, largo));
+        p += largo;
+        // A row the game cannot play ends the reading at once, so a file
+        // of junk rows is not held whole in memory before it is refused.
+        if (juzgarFilas) {
+            const QString malo = ArchivoBase::errorDeFila(l.tabla.back());
+            if (!malo.isEmpty())
+                return fallo(malo, r);
         }
     }
-    if (p != fin)
-        return fallo(QStringLiteral("sobran %1 bytes tras el último valor").arg(fin - p));
+    l.sobrantes = fin - p;
     return l;
 }
+}
+
+void ArchivoBase::fijarLimiteEscritura(qint64 bytes) { limiteEscritura = bytes; }
+
+ArchivoBase::Lectura ArchivoBase::leerEstructura(const QByteArray& datos) { return leerTabla(datos, false); }
 
 QString ArchivoBase::errorDeFila(const FilaBase& fila)
 {
-    if (!fila[FilaBase::Nivel].enteroEntre(1, Niveles))
+    // A level held as text ("3") is read as its number, as the counts are.
+    if (fila.nivel() == 0)
         return QStringLiteral("el nivel no es un número entero de 1 a 5");
     if (fila.letra() < 0)
         return QStringLiteral("LetraCorrecta no empieza por A, B, C o D");
@@ -124,34 +154,52 @@ QString ArchivoBase::comprobarNiveles(TablaBase& tabla, bool* reagrupada)
 
 ArchivoBase::Lectura ArchivoBase::leer(const QByteArray& datos)
 {
-    Lectura l = leerEstructura(datos);
+    Lectura l = leerTabla(datos, true);
     if (!l.valida())
         return l;
-    for (size_t r = 0; r < l.tabla.size(); ++r) {
-        const QString e = errorDeFila(l.tabla[r]);
-        if (!e.isEmpty())
-            return fallo(e, qint64(r));
-    }
     const QString e = comprobarNiveles(l.tabla, &l.reagrupada);
     if (!e.isEmpty())
         return fallo(e);
     return l;
 }
 
-ArchivoBase::Lectura ArchivoBase::leerArchivo(const QString& ruta)
+ArchivoBase::Lectura ArchivoBase::leerArchivo(const QString& ruta, bool soloEstructura)
 {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
+    // QFileInfo follows links: a link to a regular file is read, a link to
+    // a device is not.
+    const QFileInfo info(ruta);
+    if (!info.exists())
         return fallo(QStringLiteral("no se puede abrir"));
-    return leer(f.readAll());
+    if (!info.isFile())
+        return fallo(QStringLiteral("no es un archivo normal"));
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly) || f.isSequential())
+        return fallo(QStringLiteral("no se puede abrir"));
+
+    // The header first: a file that does not start as a table is refused
+    // before the rest is read, and no more is read than the table can take.
+    const qint64 tamano = f.size();
+    char cabecera[Cabecera];
+    qint64 filas = 0;
+    const QString e = f.read(cabecera, Cabecera) == Cabecera ? leerCabecera(cabecera, tamano, &filas)
+                                                              : QStringLiteral("el archivo está vacío o truncado");
+    if (!e.isEmpty())
+        return fallo(e);
+    const qint64 aLeer = std::min(tamano, mayorTabla(filas));
+    QByteArray datos(qsizetype(aLeer), Qt::Uninitialized);
+    std::memcpy(datos.data(), cabecera, Cabecera);
+    const qint64 leidos = f.read(datos.data() + Cabecera, aLeer - Cabecera);
+    if (leidos < 0)
+        return fallo(QStringLiteral("no se puede leer"));
+    datos.truncate(qsizetype(Cabecera + leidos));  // the file may have shrunk meanwhile
+    return soloEstructura ? leerEstructura(datos) : leer(datos);
 }
 
 QByteArray ArchivoBase::serializar(const TablaBase& tabla)
 {
-    qsizetype total = 20;
+    qsizetype total = Cabecera;
     for (const FilaBase& f : tabla)
-        for (const ValorEtiquetado& v : f.campos)
-            total += v.tamano();
+        total += f.bytes().size();
     QByteArray b(total, Qt::Uninitialized);
     char* p = b.data();
     qToLittleEndian<quint16>(EtiquetaTabla, p);
@@ -159,10 +207,12 @@ QByteArray ArchivoBase::serializar(const TablaBase& tabla)
     // Written order: the field dimension first, then the rows.
     escribirDimension(p + 4, {FilaBase::NumCampos, 0});
     escribirDimension(p + 12, {qint32(tabla.size()), 0});
-    p += 20;
-    for (const FilaBase& f : tabla)
-        for (const ValorEtiquetado& v : f.campos)
-            p = v.escribir(p);
+    p += Cabecera;
+    for (const FilaBase& f : tabla) {
+        const QByteArrayView b = f.bytes();
+        std::memcpy(p, b.data(), size_t(b.size()));
+        p += b.size();
+    }
     Q_ASSERT(p == b.constData() + b.size());
     return b;
 }

@@ -13,16 +13,22 @@ public:
         QString error;    // empty when the file holds a usable table
         qint64 fila = -1; // the row at fault, when one is
         bool reagrupada = false; // levels stood out of order and were regrouped
+        qint64 sobrantes = 0;    // bytes after the table, which are not read
         bool valida() const { return error.isEmpty(); }
     };
 
-    // The table's structure only: header, tags, lengths, nothing after the
-    // last value. Rows are not judged.
+    // The table's structure only: header, tags, lengths. Rows are not
+    // judged. Bytes after the last value do not matter: the file is one
+    // tagged value, and whatever follows it is no part of the table.
     static Lectura leerEstructura(const QByteArray& datos);
-    // A table the game can play: the structure, then every row's level and
-    // right letter, then the levels (see comprobarNiveles).
+    // A table the game can play: the structure, every row's level and right
+    // letter as the row is read (a bad row stops the reading there), then
+    // the levels (see comprobarNiveles).
     static Lectura leer(const QByteArray& datos);
-    static Lectura leerArchivo(const QString& ruta);
+    // leer on a file, or leerEstructura with soloEstructura. Only a regular
+    // file (or a link to one) is opened: a pipe or a device could block the
+    // start or never end. The header is judged before the rest is read.
+    static Lectura leerArchivo(const QString& ruta, bool soloEstructura = false);
 
     // Row checks the game relies on; an empty text when the row is sound.
     static QString errorDeFila(const FilaBase& fila);

@@ -1,14 +1,17 @@
 #include "Archivos.h"
 
-#include <QCoreApplication>
+#include "Ubicaciones.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <filesystem>
 
 namespace {
-QString& carpetaFijada()
+std::filesystem::path rutaNativa(const QString& ruta)
 {
-    static QString c;
-    return c;
+    return std::filesystem::path(QFile::encodeName(ruta).toStdString());
 }
 }
 
@@ -17,14 +20,39 @@ void BorrarArchivo(const QString& ruta)
     QFile::remove(ruta);  // the result is deliberately ignored
 }
 
-QString CarpetaPrograma()
+void BorrarRestosDeGuardado(const QString& ruta)
 {
-    if (!carpetaFijada().isEmpty())
-        return carpetaFijada();
-    return QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    const QFileInfo info(ruta);
+    const QString prefijo = info.fileName() + QLatin1Char('.');
+    const QRegularExpression patron(QLatin1Char('^') + QRegularExpression::escape(prefijo)
+                                    + QStringLiteral("[A-Za-z]{6}$"));
+    const QFileInfoList restos = info.absoluteDir().entryInfoList({prefijo + QStringLiteral("??????")},
+                                                                  QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& r : restos)
+        if (patron.match(r.fileName()).hasMatch())
+            BorrarArchivo(r.filePath());
 }
 
-void FijarCarpetaPrograma(const QString& carpeta) { carpetaFijada() = carpeta; }
+bool ApartarArchivo(const QString& ruta, const QString& destino)
+{
+    std::error_code e;
+    const auto origen = rutaNativa(ruta);
+    const auto tipo = std::filesystem::symlink_status(origen, e).type();
+    if (tipo == std::filesystem::file_type::not_found)
+        return true;
+    if (tipo == std::filesystem::file_type::regular && std::filesystem::file_size(origen, e) == 0 && !e)
+        return true;
+    if (std::filesystem::is_directory(origen, e))
+        return true;
+    // rename(2) itself: it moves a link rather than what it points to, and
+    // never falls back to copying, as QFile::rename does (a pipe would block).
+    std::filesystem::rename(origen, rutaNativa(destino), e);
+    return !e;
+}
+
+QString CarpetaPrograma() { return Ubicaciones::CarpetaJuego(); }
+
+void FijarCarpetaPrograma(const QString& carpeta) { Ubicaciones::FijarCarpetaJuego(carpeta); }
 
 QString RutaDesde(const QString& carpeta, const QString& relativa)
 {

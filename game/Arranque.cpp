@@ -58,6 +58,14 @@ void LeerAjustesInicio(Modulo& m, Almacen& a)
     ReiniciarJugadores(m, a);
 }
 
+bool PrimeraVezConfirmada(Almacen& a)
+{
+    if (!a.leerBool(kInicio, QStringLiteral("FirstRun"), true))
+        return false;
+    a.escribir(kInicio, QStringLiteral("FirstRun"), QStringLiteral("False"));
+    return a.sincronizar();
+}
+
 void ReiniciarJugadores(Modulo& m, const Almacen& a)
 {
     for (int i = 0; i < Modulo::MaxJugadores; ++i) {

@@ -16,6 +16,12 @@ void ReiniciarJugadores(Modulo& m, const Almacen& a);
 // derive the sound folder again. Actual and Music are left alone.
 void RecargarAjustes(Modulo& m, const Almacen& a);
 
+// The load step's first-run rule: true when "FirstRun" says this is the
+// first run and "False" has been stored and confirmed written. A store that
+// cannot be written would otherwise call every start the first, and each
+// would reshuffle the base and wipe its counts.
+bool PrimeraVezConfirmada(Almacen& a);
+
 // Sections and keys of the store.
 namespace Claves {
 inline constexpr const char* Inicio = "Inicio";

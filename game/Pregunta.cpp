@@ -2,10 +2,10 @@
 
 #include "ArchivoBase.h"
 #include "Archivos.h"
+#include "CerrojoBase.h"
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
 QString Pregunta::NombreArchivo() { return QStringLiteral("QBase.qdb"); }
 QString Pregunta::NombreRespaldo() { return QStringLiteral("QBase.bak"); }
@@ -18,28 +18,65 @@ QString Pregunta::MensajeError()
                           "Vuelva a instalar el programa.");
 }
 
+QString Pregunta::RutaIlegible(const QString& principal) { return principal + QStringLiteral(".ilegible"); }
+
+QString Pregunta::AvisoJuegoAbierto()
+{
+    return QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas");
+}
+
+QString Pregunta::AvisoEditorAbierto()
+{
+    return QStringLiteral("El editor de preguntas está abierto: el juego no guardará el recuento de preguntas");
+}
+
+RutasBase RutasBase::En(const QString& carpeta)
+{
+    return {RutaDesde(carpeta, Pregunta::NombreArchivo()), RutaDesde(carpeta, Pregunta::NombreRespaldo())};
+}
+
 std::unique_ptr<Pregunta> Pregunta::Crear(const QString& carpeta, Azar& azar)
 {
+    return Crear(RutasBase::En(carpeta), azar);
+}
+
+std::unique_ptr<Pregunta> Pregunta::Crear(const RutasBase& rutas, Azar& azar)
+{
+    auto cerrojo = std::make_unique<CerrojoBase>(rutas.principal);
+    const CerrojoBase::Estado estado = cerrojo->tomar();
+    // Only the holder may clear leftovers: another copy's save in progress
+    // has the same kind of name.
+    if (estado == CerrojoBase::Tomado)
+        BorrarRestosDeGuardado(rutas.principal);
+
     bool respaldoUsado = false;
-    ArchivoBase::Lectura l = ArchivoBase::leerArchivo(RutaDesde(carpeta, NombreArchivo()));
+    ArchivoBase::Lectura l = ArchivoBase::leerArchivo(rutas.principal);
     if (!l.valida()) {
         respaldoUsado = true;
-        l = ArchivoBase::leerArchivo(RutaDesde(carpeta, NombreRespaldo()));
+        l = ArchivoBase::leerArchivo(rutas.respaldo);
         if (!l.valida())
             return nullptr;
     }
-    return std::unique_ptr<Pregunta>(new Pregunta(carpeta, azar, std::move(l.tabla), respaldoUsado));
+    std::unique_ptr<Pregunta> q(new Pregunta(rutas, azar, std::move(l.tabla), respaldoUsado));
+    if (estado == CerrojoBase::EnUso) {
+        q->guarda_ = false;
+        q->aviso_ = cerrojo->editorTitular() ? AvisoEditorAbierto() : AvisoJuegoAbierto();
+    } else if (respaldoUsado && !ApartarArchivo(rutas.principal, RutaIlegible(rutas.principal))) {
+        q->guarda_ = false;  // writing now would destroy it
+    }
+    q->cerrojo_ = std::move(cerrojo);
+    return q;
 }
 
-Pregunta::Pregunta(const QString& carpeta, Azar& azar, TablaBase base, bool respaldoUsado)
-    : carpeta_(carpeta), azar_(azar), base_(std::move(base)), respaldoUsado_(respaldoUsado)
+Pregunta::Pregunta(const RutasBase& rutas, Azar& azar, TablaBase base, bool respaldoUsado)
+    : rutas_(rutas), azar_(azar), base_(std::move(base)), respaldoUsado_(respaldoUsado)
 {
     CalcularInicios();
 }
 
 Pregunta::~Pregunta() { Escribir(); }
 
-QString Pregunta::RutaArchivo() const { return RutaDesde(carpeta_, NombreArchivo()); }
+QString Pregunta::RutaArchivo() const { return rutas_.principal; }
 
 void Pregunta::CalcularInicios()
 {
@@ -95,7 +132,7 @@ qint32 Pregunta::ID() const
 {
     if (filaActual_ < 0)
         return 0;
-    const ValorEtiquetado& v = base_[size_t(filaActual_)][FilaBase::ID];
+    const ValorEtiquetado v = base_[size_t(filaActual_)][FilaBase::ID];
     if (v.esTexto())
         return v.aTexto().trimmed().toInt();
     const double d = v.numero();
@@ -111,16 +148,6 @@ void Pregunta::SePreguntó()
 }
 
 namespace {
-// Whole number of a field for the sort, rounded as the game prints it; text
-// and empty values count as 0, values outside 32 bits stop at the edge.
-qint64 enteroDe(const ValorEtiquetado& v)
-{
-    const double d = v.esTexto() ? v.aTexto().trimmed().toDouble() : v.numero();
-    if (std::isnan(d))
-        return 0;
-    return qint64(std::clamp(std::round(d), -2147483648.0, 2147483647.0));
-}
-
 QString conCeros(qint64 v, int digitos)
 {
     if (v < 0)
@@ -129,31 +156,29 @@ QString conCeros(qint64 v, int digitos)
 }
 }
 
+Pregunta::Clave Pregunta::ClaveDe(const FilaBase& fila)
+{
+    return {fila.nivel(), fila[FilaBase::Veces].enteroLeido(), fila[FilaBase::Orden].enteroLeido()};
+}
+
 QString Pregunta::ClaveOrden(const FilaBase& fila)
 {
-    return QString::number(fila.nivel()) + conCeros(enteroDe(fila[FilaBase::Veces]), 4)
-        + conCeros(enteroDe(fila[FilaBase::Orden]), 3);
+    const Clave c = ClaveDe(fila);
+    return QString::number(c.nivel) + conCeros(c.veces, 4) + conCeros(c.orden, 3);
 }
 
 void Pregunta::OrdenarTabla(TablaBase& tabla)
 {
-    // Compares level, count and order key as numbers. For counts up to 9 999
-    // and keys 0..999 that is exactly the text order of ClaveOrden; past
-    // that the text order would put a question asked 10 000 times before
-    // one asked 9 999 times, so the numbers decide instead.
-    struct Clave {
-        int nivel;
-        qint64 veces;
-        qint64 orden;
+    struct Entrada {
+        Clave clave;
         size_t fila;
     };
-    std::vector<Clave> claves;
+    std::vector<Entrada> claves;
     claves.reserve(tabla.size());
     for (size_t r = 0; r < tabla.size(); ++r)
-        claves.push_back({tabla[r].nivel(), enteroDe(tabla[r][FilaBase::Veces]), enteroDe(tabla[r][FilaBase::Orden]), r});
-    std::stable_sort(claves.begin(), claves.end(), [](const Clave& a, const Clave& b) {
-        return std::tie(a.nivel, a.veces, a.orden) < std::tie(b.nivel, b.veces, b.orden);
-    });
+        claves.push_back({ClaveDe(tabla[r]), r});
+    std::stable_sort(claves.begin(), claves.end(),
+                     [](const Entrada& a, const Entrada& b) { return a.clave < b.clave; });
     // Rows move into place along the permutation's cycles: no second table
     // is built, and nothing can fail once the keys are sorted.
     std::vector<bool> colocada(tabla.size(), false);
@@ -195,5 +220,6 @@ void Pregunta::Escribir()
     // is complete: deleting the old file first would lose the whole base to
     // a crash or a full disk in between. A failure is silent; the game goes
     // on with the table in memory and the old file intact.
-    ArchivoBase::escribir(RutaArchivo(), base_);
+    if (guarda_)
+        ArchivoBase::escribir(rutas_.principal, base_);
 }

@@ -6,19 +6,39 @@
 #include <array>
 #include <memory>
 
+class CerrojoBase;
+
+// Where the base is: the main file, which the game reads and writes, and
+// the backup, which it only ever reads. Everything about writing (the lock,
+// leftovers of a save, a file put aside) lies beside the main file.
+struct RutasBase {
+    QString principal;
+    QString respaldo;
+    // QBase.qdb and QBase.bak in one folder.
+    static RutasBase En(const QString& carpeta);
+};
+
 // The question bank: loads the question base, hands out the next question
 // of a level with its answers shuffled, counts how often each question was
 // asked, sorts the base and writes it back. The board keeps one, Qtn.
 class Pregunta {
 public:
-    // Loads QBase.qdb from carpeta, or QBase.bak when the first holds no
-    // table. nullptr when neither does: the caller shows MensajeError() in
-    // an error box titled TituloError() and ends the program.
+    // Loads the main file, or the backup when the first holds no table.
+    // nullptr when neither does: the caller shows MensajeError() in an error
+    // box titled TituloError() and ends the program.
+    //
+    // On the way it takes the base's lock (CerrojoBase). Holding it, it
+    // removes what a save cut short left beside the main file, and, when
+    // the backup had to be used, puts the unreadable main file aside as
+    // "QBase.qdb.ilegible" before anything can write over it. Finding the
+    // lock held, the bank never writes (Guarda() is false).
+    static std::unique_ptr<Pregunta> Crear(const RutasBase& rutas, Azar& azar = Azar::global());
     static std::unique_ptr<Pregunta> Crear(const QString& carpeta, Azar& azar = Azar::global());
     static QString MensajeError();
     static QString TituloError();
     static QString NombreArchivo();  // "QBase.qdb"
     static QString NombreRespaldo(); // "QBase.bak"
+    static QString RutaIlegible(const QString& principal);  // principal + ".ilegible"
 
     // Writes the base once more.
     ~Pregunta();
@@ -39,10 +59,21 @@ public:
     qint16 Correcta() const { return correcta_; }
     // Counts the current question as asked once more.
     void SePreguntó();
-    // Sorts the table by ClaveOrden and writes the file; a failed write
-    // leaves the old file and the game goes on.
+    // Sorts the table by ClaveOrden's key and writes the file; a failed
+    // write leaves the old file and the game goes on.
     void Reiniciar();
     qint32 ID() const;
+
+    // False when this bank never writes the base: another program holds its
+    // lock, or an unreadable main file could not be put aside. Reiniciar,
+    // InicializarBase and the release then change only the table in memory.
+    bool Guarda() const { return guarda_; }
+    // What a copy that does not save says once when it starts; empty when
+    // it saves, or when it keeps silent (an unreadable file it could not put
+    // aside is not the player's business).
+    QString AvisoSinGuardar() const { return aviso_; }
+    static QString AvisoJuegoAbierto();
+    static QString AvisoEditorAbierto();
 
     // Read-only views for tests and tools.
     const TablaBase& Base() const { return base_; }
@@ -52,18 +83,31 @@ public:
     bool RespaldoUsado() const { return respaldoUsado_; }
     QString RutaArchivo() const;
 
-    // "2" + Veces with four digits + Orden with three: "20003047".
+    // The order of the base: level, then times asked, then order key, each
+    // read as a whole number (ValorEtiquetado::enteroLeido).
+    struct Clave {
+        int nivel;
+        qint64 veces;
+        qint64 orden;
+        auto operator<=>(const Clave&) const = default;
+    };
+    static Clave ClaveDe(const FilaBase& fila);
+    // ClaveDe written out: the level, Veces with at least four digits and
+    // Orden with at least three: "20003047". For counts up to 9 999 and
+    // order keys 0..999 the text order of these keys is the order of ClaveDe;
+    // beyond that the text would put a question asked 10 000 times before
+    // one asked 9 999 times, so the sort compares ClaveDe itself.
     static QString ClaveOrden(const FilaBase& fila);
-    // Sorts rows by ClaveOrden; stable, so equal keys keep their order.
+    // Sorts rows by ClaveDe; stable, so equal keys keep their order.
     static void OrdenarTabla(TablaBase& tabla);
 
 private:
-    Pregunta(const QString& carpeta, Azar& azar, TablaBase base, bool respaldoUsado);
+    Pregunta(const RutasBase& rutas, Azar& azar, TablaBase base, bool respaldoUsado);
     void CalcularInicios();
     int PrimeraDeNivel(int nivel) const;
     void Escribir();
 
-    QString carpeta_;
+    RutasBase rutas_;
     Azar& azar_;
     TablaBase base_;
     int filaActual_ = -1;
@@ -73,4 +117,8 @@ private:
     std::array<QString, 4> respuestas_;
     qint16 correcta_ = 0;
     bool respaldoUsado_ = false;
+    bool guarda_ = true;
+    QString aviso_;
+    // Held for the bank's whole life: released after the last write.
+    std::unique_ptr<CerrojoBase> cerrojo_;
 };

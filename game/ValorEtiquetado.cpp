@@ -4,6 +4,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -140,6 +141,28 @@ bool ValorEtiquetado::enteroEntre(qint64 minimo, qint64 maximo, qint64* valor) c
     return true;
 }
 
+bool ValorEtiquetado::leerNumero(double* valor) const
+{
+    if (esNumero()) {
+        *valor = numero();
+        return true;
+    }
+    if (!esTexto())
+        return false;
+    bool ok = false;
+    // The bytes are Windows-1252; digits, signs and the point are ASCII.
+    *valor = QString::fromLatin1(texto_).trimmed().toDouble(&ok);
+    return ok;
+}
+
+qint64 ValorEtiquetado::enteroLeido() const
+{
+    double d = 0;
+    if (!leerNumero(&d) || std::isnan(d))
+        return 0;
+    return qint64(std::clamp(std::round(d), -2147483648.0, 2147483647.0));
+}
+
 QString ValorEtiquetado::aTexto() const
 {
     switch (etiqueta_) {
@@ -169,6 +192,12 @@ void ValorEtiquetado::sumarUno()
         break;
     case Real32: *this = real32(comoFloat(bits_) + 1.0f); break;
     case Real64: *this = real64(comoDouble(bits_) + 1.0); break;
+    case Texto: {
+        // The count the sort reads from the text, so the two never disagree.
+        const qint64 n = enteroLeido();
+        texto_ = QByteArray::number(n < std::numeric_limits<qint32>::max() ? n + 1 : n);
+        break;
+    }
     default: *this = entero16(1); break;
     }
 }
@@ -213,6 +242,42 @@ bool ValorEtiquetado::leer(const char*& p, const char* fin, ValorEtiquetado& v)
         return true;
     }
     default: return false;
+    }
+}
+
+bool ValorEtiquetado::saltar(const char*& p, const char* fin)
+{
+    if (fin - p < 2)
+        return false;
+    qsizetype datos;
+    switch (leerLE<quint16>(p)) {
+    case Vacio: datos = 0; break;
+    case Entero16: datos = 2; break;
+    case Entero32:
+    case Real32: datos = 4; break;
+    case Real64: datos = 8; break;
+    case Texto:
+        if (fin - p < 4)
+            return false;
+        datos = 2 + leerLE<quint16>(p + 2);
+        break;
+    default: return false;
+    }
+    if (fin - p - 2 < datos)
+        return false;
+    p += 2 + datos;
+    return true;
+}
+
+qsizetype ValorEtiquetado::tamanoEn(const char* p)
+{
+    switch (leerLE<quint16>(p)) {
+    case Entero16: return 4;
+    case Entero32:
+    case Real32: return 6;
+    case Real64: return 10;
+    case Texto: return 4 + leerLE<quint16>(p + 2);
+    default: return 2;
     }
 }
 

@@ -146,11 +146,13 @@ bool FilaCsv::aFila(const QStringList& registro, const Columnas& c, FilaBase& fi
     const QStringList nombres = Cabecera();
     for (int i = 0; i < FilaBase::NumCampos; ++i) {
         QString e;
-        if (!desdeCelda(registro[c.campo[size_t(i)]], etiquetas[size_t(i)], fila[i], &e)) {
+        ValorEtiquetado v;
+        if (!desdeCelda(registro[c.campo[size_t(i)]], etiquetas[size_t(i)], v, &e)) {
             if (error)
                 *error = nombres[i] + QStringLiteral(": ") + e;
             return false;
         }
+        fila[i] = v;
     }
     return true;
 }

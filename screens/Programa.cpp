@@ -1,6 +1,7 @@
 #include "Programa.h"
 
 #include "Arranque.h"
+#include "AvisoAlAparecer.h"
 #include "EnlaceVentanas.h"
 #include "Estadisticas.h"
 #include "ImagenesPrograma.h"
@@ -23,6 +24,8 @@ std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada
     }
     t->setWindowTitle(QStringLiteral("Orvalia"));
     EnlazarVentanas(*t, m, a);
+    // A second copy on the same base plays without saving and says so once.
+    AvisarAlAparecer(*t, t->Qtn()->AvisoSinGuardar());
     // The options window is built afresh each time it opens and takes the
     // icon then. Without the file the windows simply have none.
     const QIcon icono = ImagenesPrograma::Icono();

@@ -21,6 +21,7 @@
 #include "Resp.h"
 #include "Sonido.h"
 #include "Turno.h"
+#include "Ubicaciones.h"
 #include "Ventanas.h"
 
 #include <QApplication>
@@ -96,16 +97,15 @@ bool Tablero::Cargar()
 {
     sonido_->IniciaMusica();
     Toca(0);
-    qtn_ = Pregunta::Crear(carpetaBase_.isEmpty() ? CarpetaPrograma() : carpetaBase_);
+    qtn_ = Pregunta::Crear(carpetaBase_.isEmpty() ? Ubicaciones::RutasDelJugador() : RutasBase::En(carpetaBase_));
     if (!qtn_) {
         descargado_ = true;  // nothing is to be written on the way out
         return false;
     }
     timer().setTiempoLimite(m_.segundosPregunta());
-    if (a_.leerBool(QString::fromLatin1(Claves::Inicio), QStringLiteral("FirstRun"), true)) {
-        a_.escribir(QString::fromLatin1(Claves::Inicio), QStringLiteral("FirstRun"), QStringLiteral("False"));
+    // A copy that cannot save leaves the first run to the one that can.
+    if (qtn_->Guarda() && PrimeraVezConfirmada(a_))
         qtn_->InicializarBase();
-    }
     emit cargado();
     m_.JugadorActual = 0;
     el_->lblJugador->setText(m_.Jugadores[0].Nombre);

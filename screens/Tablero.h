@@ -18,7 +18,7 @@ namespace Cronova { class Timer; }
 struct DependenciasTablero {
     Reproductor* mp1 = nullptr;  // null: a real player
     Reproductor* mp2 = nullptr;
-    QString carpetaBase;         // empty: the question base beside the program
+    QString carpetaBase;         // empty: the player's own (Ubicaciones)
 };
 
 // The game's main window: question, answers, lifelines, ladder, countdown

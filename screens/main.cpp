@@ -5,6 +5,7 @@
 #include "Programa.h"
 #include "Tablero.h"
 #include "Traduccion.h"
+#include "UnaPregunta.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,13 +17,16 @@
 // which loads the board; the board comes up after twelve seconds or a click.
 //
 // With ORVALIA_MEDIR_ARRANQUE set the program prints the milliseconds from
-// main to the board being ready and ends there (the start-up benchmark).
+// main to the board being ready and ends there (the start-up benchmark); with
+// ORVALIA_UNA_PREGUNTA it plays one question and closes (the install test).
 int main(int argc, char** argv)
 {
     QElapsedTimer reloj;
     reloj.start();
     QApplication app(argc, argv);
     TraducirQt(app);
+    // Names the menu entry the windows belong to (the taskbar's icon on Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvalia.Orvalia"));
     Modulo m;
     Almacen a;
     Portada portada;
@@ -47,5 +51,7 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         return 0;
     }
+    if (qEnvironmentVariableIsSet("ORVALIA_UNA_PREGUNTA"))
+        QTimer::singleShot(0, &app, [&] { JugarUnaPregunta(portada, *tablero); });
     return app.exec();
 }

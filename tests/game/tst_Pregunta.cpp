@@ -2,9 +2,13 @@
 #include "fakes/BaseDePrueba.h"
 #include "Pregunta.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+
+Q_DECLARE_METATYPE(ValorEtiquetado)
 
 namespace {
 QByteArray leerTodo(const QString& ruta)
@@ -230,23 +234,159 @@ private slots:
         QCOMPARE(qint32(t[0][FilaBase::ID].numero()), 1002);
     }
 
+    // Counting keeps every value's tag, and the count goes up from the
+    // number the sort reads in it: a count held as text stays text.
+    void cuentaConservaEtiqueta_data()
+    {
+        QTest::addColumn<ValorEtiquetado>("antes");
+        QTest::addColumn<ValorEtiquetado>("despues");
+        QTest::newRow("16 bits") << ValorEtiquetado::entero16(4) << ValorEtiquetado::entero16(5);
+        QTest::newRow("16 bits en el tope") << ValorEtiquetado::entero16(32767) << ValorEtiquetado::entero16(32767);
+        QTest::newRow("32 bits") << ValorEtiquetado::entero32(4) << ValorEtiquetado::entero32(5);
+        QTest::newRow("real de 32 bits") << ValorEtiquetado::real32(2.0f) << ValorEtiquetado::real32(3.0f);
+        QTest::newRow("real de 64 bits") << ValorEtiquetado::real64(7.0) << ValorEtiquetado::real64(8.0);
+        QTest::newRow("texto") << ValorEtiquetado::texto(QStringLiteral("5")) << ValorEtiquetado::texto(QStringLiteral("6"));
+        QTest::newRow("texto con espacios") << ValorEtiquetado::texto(QStringLiteral(" 9 "))
+                                            << ValorEtiquetado::texto(QStringLiteral("10"));
+        QTest::newRow("texto sin número") << ValorEtiquetado::texto(QStringLiteral("x"))
+                                          << ValorEtiquetado::texto(QStringLiteral("1"));
+        QTest::newRow("vacío") << ValorEtiquetado() << ValorEtiquetado::entero16(1);
+    }
+
     void cuentaConservaEtiqueta()
     {
+        QFETCH(ValorEtiquetado, antes);
+        QFETCH(ValorEtiquetado, despues);
         TablaBase t = TablaDePrueba(1);
-        t[0][FilaBase::Veces] = ValorEtiquetado::entero16(32767);
-        t[1][FilaBase::Veces] = ValorEtiquetado::entero32(4);
-        t[2][FilaBase::Veces] = ValorEtiquetado();
+        t[2][FilaBase::Veces] = antes;
         ArchivoBase::escribir(qdb(), t);
         Azar azar;
-        auto q = Pregunta::Crear(dir.path(), azar);
-        QVERIFY(q);
-        for (int nivel = 1; nivel <= 3; ++nivel) {
-            q->PreguntaNueva(qint16(nivel));
+        {
+            auto q = Pregunta::Crear(dir.path(), azar);
+            QVERIFY(q);
+            q->PreguntaNueva(3);
             q->SePreguntó();
+            QCOMPARE(q->Base()[2][FilaBase::Veces], despues);
+            // The sort reads the count it was given.
+            QCOMPARE(Pregunta::ClaveDe(q->Base()[2]).veces, despues.enteroLeido());
         }
-        QCOMPARE(q->Base()[0][FilaBase::Veces], ValorEtiquetado::entero16(32767));
-        QCOMPARE(q->Base()[1][FilaBase::Veces], ValorEtiquetado::entero32(5));
-        QCOMPARE(q->Base()[2][FilaBase::Veces], ValorEtiquetado::entero16(1));
+        QCOMPARE(ArchivoBase::leerArchivo(qdb()).tabla[2][FilaBase::Veces], despues);
+    }
+
+    // The sort orders the rows by the key ClaveOrden writes out: where that
+    // text sorts as its numbers (counts to 9 999, order keys 0..999), the two
+    // orders are one, whatever tags the fields have.
+    void ordenDeClaveOrden()
+    {
+        TablaBase t;
+        Azar azar;
+        azar.sembrar(11);
+        for (int i = 0; i < 400; ++i) {
+            FilaBase f = FilaDePrueba(AzarEntero(azar, 5) + 1, i);
+            const int veces = AzarEntero(azar, 3) == 0 ? AzarEntero(azar, 10000) : AzarEntero(azar, 4);
+            const int orden = AzarEntero(azar, 1000);
+            switch (i % 4) {
+            case 0: f[FilaBase::Veces] = ValorEtiquetado::entero16(qint16(veces)); break;
+            case 1: f[FilaBase::Veces] = ValorEtiquetado::texto(QString::number(veces)); break;
+            case 2: f[FilaBase::Veces] = ValorEtiquetado::real64(veces); break;
+            default: f[FilaBase::Veces] = ValorEtiquetado::entero32(veces); break;
+            }
+            f[FilaBase::Orden] = i % 3 ? ValorEtiquetado::real32(float(orden)) : ValorEtiquetado::texto(QString::number(orden));
+            if (i % 7 == 0)
+                f[FilaBase::Nivel] = ValorEtiquetado::texto(QString::number(f.nivel()));
+            t.push_back(f);
+        }
+        TablaBase porTexto = t;
+        std::stable_sort(porTexto.begin(), porTexto.end(), [](const FilaBase& a, const FilaBase& b) {
+            return Pregunta::ClaveOrden(a) < Pregunta::ClaveOrden(b);
+        });
+        Pregunta::OrdenarTabla(t);
+        QVERIFY(t == porTexto);
+    }
+
+    // A main file the game cannot read is put aside before anything can
+    // write the backup's rows over it; a file with bytes after its table is
+    // read, and keeps its counts.
+    void principalIlegibleQuedaAparte_data()
+    {
+        QTest::addColumn<QByteArray>("principal");  // null: no file
+        QTest::addColumn<bool>("respaldoUsado");
+        QTest::addColumn<bool>("apartado");
+        TablaBase contada = TablaDePrueba(2);
+        contada[0][FilaBase::Veces] = ValorEtiquetado::entero16(40);
+        const QByteArray buena = ArchivoBase::serializar(contada);
+        TablaBase sinNivel5 = TablaDePrueba(1);
+        sinNivel5.pop_back();
+        QTest::newRow("basura") << QByteArray("\x0c\x20\x02\x00garbage", 11) << true << true;
+        QTest::newRow("cortada") << buena.chopped(3) << true << true;
+        QTest::newRow("sin nivel 5") << ArchivoBase::serializar(sinNivel5) << true << true;
+        QTest::newRow("vacía") << QByteArray("") << true << false;
+        QTest::newRow("falta") << QByteArray() << true << false;
+        QTest::newRow("bytes de más") << buena + QByteArray(5, 'x') << false << false;
+    }
+
+    void principalIlegibleQuedaAparte()
+    {
+        QFETCH(QByteArray, principal);
+        QFETCH(bool, respaldoUsado);
+        QFETCH(bool, apartado);
+        const QString ilegible = Pregunta::RutaIlegible(qdb());
+        QCOMPARE(ilegible, dir.filePath(QStringLiteral("QBase.qdb.ilegible")));
+        escribirBytes(ilegible, "una anterior");
+        ArchivoBase::escribir(bak(), TablaDePrueba(3));
+        if (!principal.isNull())
+            escribirBytes(qdb(), principal);
+        Azar azar;
+        {
+            auto q = Pregunta::Crear(dir.path(), azar);
+            QVERIFY(q);
+            QCOMPARE(q->RespaldoUsado(), respaldoUsado);
+            QVERIFY(q->Guarda());
+            QCOMPARE(leerTodo(ilegible), apartado ? principal : QByteArray("una anterior"));
+            if (apartado)
+                QVERIFY(!QFile::exists(qdb()));
+            q->Reiniciar();
+        }
+        const auto l = ArchivoBase::leerArchivo(qdb());
+        QVERIFY(l.valida());
+        if (respaldoUsado) {
+            QVERIFY(l.tabla == TablaDePrueba(3));
+        } else {
+            // The count of 1001 is kept (the sort moved it behind 1002).
+            QCOMPARE(l.tabla.size(), size_t(10));
+            QCOMPARE(qint32(l.tabla[1][FilaBase::ID].numero()), 1001);
+            QCOMPARE(l.tabla[1][FilaBase::Veces], ValorEtiquetado::entero16(40));
+        }
+        QFile::remove(ilegible);
+    }
+
+    // What a save cut short leaves beside the base (QSaveFile's name: the
+    // file's name, a point, six letters) is removed at the start; nothing
+    // else is.
+    void restosDeGuardado()
+    {
+        EscribirBaseDePrueba(dir.path(), 1);
+        QDir d(dir.path());
+        const QStringList restos{QStringLiteral("QBase.qdb.AbCdEf"), QStringLiteral("QBase.qdb.zzzzzz")};
+        const QStringList ajenos{QStringLiteral("QBase.qdb.AbCdE1"), QStringLiteral("QBase.qdb.AbCdE"),
+                                 QStringLiteral("QBase.qdb.AbCdEfG"), QStringLiteral("QBase.bak.AbCdEf"),
+                                 QStringLiteral("Otra.qdb.AbCdEf"), QStringLiteral("QBase.qdbAbCdEfg")};
+        for (const QString& n : restos + ajenos)
+            escribirBytes(d.filePath(n), "x");
+        QVERIFY(d.mkdir(QStringLiteral("QBase.qdb.Carpet")));
+        QVERIFY(QFile::link(d.filePath(QStringLiteral("QBase.qdb.AbCdE1")), d.filePath(QStringLiteral("QBase.qdb.Enlace"))));
+        Azar azar;
+        {
+            auto q = Pregunta::Crear(dir.path(), azar);
+            QVERIFY(q);
+            for (const QString& n : restos)
+                QVERIFY2(!QFileInfo::exists(d.filePath(n)), qPrintable(n));
+            for (const QString& n : ajenos + QStringList{QStringLiteral("QBase.qdb.Carpet"), QStringLiteral("QBase.qdb.Enlace")})
+                QVERIFY2(QFileInfo(d.filePath(n)).exists(), qPrintable(n));
+        }
+        for (const QString& n : ajenos + QStringList{QStringLiteral("QBase.qdb.Enlace")})
+            QFile::remove(d.filePath(n));
+        d.rmdir(QStringLiteral("QBase.qdb.Carpet"));
     }
 
     void barajarLaBase()

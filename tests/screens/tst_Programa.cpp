@@ -1,6 +1,8 @@
 #include "Almacen.h"
 #include "Archivos.h"
+#include "CerrojoBase.h"
 #include "CronovaTimer.h"
+#include "Dialog1.h"
 #include "Modulo.h"
 #include "Portada.h"
 #include "Pregunta.h"
@@ -8,6 +10,7 @@
 #include "Tablero.h"
 #include "fakes/BaseDePrueba.h"
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -110,6 +113,73 @@ private slots:
         QVERIFY(t2);
         for (const FilaBase& f : t2->Qtn()->Base())
             QVERIFY(f[FilaBase::Orden].numero() <= 3);
+    }
+
+    // Settings that cannot be written would make every start the first: the
+    // base is reshuffled only once "FirstRun" is stored as "False", so
+    // here its order keys and counts stay as they were.
+    void ajustesSinEscribirNoBarajan()
+    {
+        TablaBase t = TablaDePrueba(3);
+        for (FilaBase& f : t)
+            f[FilaBase::Veces] = ValorEtiquetado::entero16(5);
+        ArchivoBase::escribir(dir_.filePath(Pregunta::NombreArchivo()), t);
+        const QString ini = dir_.filePath(QStringLiteral("ajustes-carpeta.ini"));
+        QVERIFY(QDir().mkdir(ini));  // the store's file is taken by a folder
+        {
+            Almacen a(ini);
+            Modulo m;
+            auto tablero = IniciarPrograma(m, a);
+            QVERIFY(tablero);
+            for (const FilaBase& f : tablero->Qtn()->Base()) {
+                QCOMPARE(f[FilaBase::Veces], ValorEtiquetado::entero16(5));
+                QVERIFY(f[FilaBase::Orden].numero() <= 3);
+            }
+            tablero->mostrarCierre = nullptr;  // no closing screen to wait for
+            tablero->close();
+        }
+        for (const FilaBase& f : ArchivoBase::leerArchivo(dir_.filePath(Pregunta::NombreArchivo())).tabla)
+            QCOMPARE(f[FilaBase::Veces], ValorEtiquetado::entero16(5));
+        QVERIFY(QDir().rmdir(ini));
+    }
+
+    // A copy started while another holds the base says once, in the game's
+    // message window over the board, that it will not save; it leaves the
+    // first run to the copy that saves.
+    void segundaCopiaLoDiceUnaVez()
+    {
+        EscribirBaseDePrueba(dir_.path(), 3);
+        CerrojoBase otraCopia(dir_.filePath(Pregunta::NombreArchivo()));
+        QCOMPARE(otraCopia.tomar(), CerrojoBase::Tomado);
+        Almacen a(dir_.filePath(QStringLiteral("ajustes.ini")));
+        Modulo m;
+        QStringList textos;
+        QList<int> caras;
+        QTimer vigia;
+        QObject::connect(&vigia, &QTimer::timeout, [&] {
+            if (auto* d = qobject_cast<Dialog1*>(QApplication::activeModalWidget())) {
+                textos << d->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+                caras << d->CaritaVisible();
+                QTest::keyClick(d, Qt::Key_Return);
+            }
+        });
+        vigia.start(10);
+        auto t = IniciarPrograma(m, a);
+        QVERIFY(t);
+        QTest::qWait(100);
+        QVERIFY(textos.isEmpty());  // not before the board is up
+        t->show();
+        QTRY_COMPARE(textos.size(), 1);
+        QCOMPARE(textos[0], QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas"));
+        QCOMPARE(caras[0], 0);
+        t->hide();
+        t->show();
+        QTest::qWait(100);
+        QCOMPARE(textos.size(), 1);
+        QVERIFY(!a.existe(QStringLiteral("Inicio"), QStringLiteral("FirstRun")));
+        for (const FilaBase& f : t->Qtn()->Base())
+            QVERIFY(f[FilaBase::Orden].numero() <= 3);
+        vigia.stop();
     }
 };
 

@@ -1,15 +1,23 @@
 // Times the question bank on a generated base of 100 000 questions: loading,
 // 10 000 draws and Reiniciar (sort and write), each beside a plain copy of
-// the same file, the least any load or write of it could cost.
+// the same file, the least any load or write of it could cost. It also
+// measures the memory a load takes at its peak, beside the file's size: in
+// a fresh process of its own (bench_base --pico FOLDER), from the resident
+// size before the load to the highest it reaches during it; once for the
+// generated base, once for a file of a million empty rows, which the game
+// refuses.
 #include "ArchivoBase.h"
 #include "Pregunta.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -42,6 +50,49 @@ TablaBase generar()
     return t;
 }
 
+// A line of /proc/self/status in bytes ("VmRSS", "VmHWM"); -1 if absent.
+qint64 estadoProceso(const QByteArray& clave)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    for (const QByteArray& linea : f.readAll().split('\n'))
+        if (linea.startsWith(clave + ':'))
+            return linea.mid(clave.size() + 1).trimmed().split(' ').value(0).toLongLong() * 1024;
+    return -1;
+}
+
+// The child's side: loads the base in carpeta once and prints how many
+// bytes the resident size rose at its highest. It ends without releasing
+// the bank, so nothing is written back.
+int picoDeCarga(const QString& carpeta)
+{
+    const qint64 antes = estadoProceso("VmRSS");
+    // Writing 5 to clear_refs sets the high-water mark back to the present size.
+    QFile reinicio(QStringLiteral("/proc/self/clear_refs"));
+    if (!reinicio.open(QIODevice::WriteOnly) || reinicio.write("5") != 1)
+        return 2;
+    reinicio.close();
+    Azar azar;
+    auto q = Pregunta::Crear(carpeta, azar);
+    const qint64 pico = estadoProceso("VmHWM");
+    std::printf("%lld %d\n", static_cast<long long>(pico - antes), q ? q->Filas() : -1);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+// Runs this program once more on carpeta and returns the peak it reports.
+qint64 medirPico(const QString& carpeta, int* filas)
+{
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--pico"), carpeta});
+    if (!p.waitForFinished(120000))
+        return -1;
+    const QList<QByteArray> partes = p.readAllStandardOutput().trimmed().split(' ');
+    *filas = partes.value(1).toInt();
+    return partes.value(0).toLongLong();
+}
+
 // Best of several runs, in milliseconds.
 double medir(const std::function<void()>& antes, const std::function<void()>& trabajo)
 {
@@ -60,6 +111,8 @@ double medir(const std::function<void()>& antes, const std::function<void()>& tr
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--pico")
+        return picoDeCarga(QString::fromLocal8Bit(argv[2]));
     QTextStream out(stdout);
     QTemporaryDir dir;
     const QString qdb = dir.filePath(Pregunta::NombreArchivo());
@@ -115,6 +168,26 @@ int main(int argc, char** argv)
     linea("  of which: sort", tOrdenar);
     linea("  of which: bytes in memory", tSerializar);
     linea("  of which: write (with the bytes)", tEscribir);
+    auto lineaPico = [&](const char* que, const QString& carpeta, qint64 tamano) {
+        int filas = 0;
+        const qint64 pico = medirPico(carpeta, &filas);
+        out << que << pico / 1024 << " KiB for " << tamano / 1024 << " KiB of file, x"
+            << QString::number(double(pico) / double(tamano), 'f', 1) << " the file ("
+            << (filas < 0 ? QStringLiteral("refused") : QString::number(filas) + QStringLiteral(" rows")) << ")\n";
+    };
+    lineaPico("load peak memory: ", dir.path(), bytes);
+    {
+        // A header that claims a million rows, each ten empty values.
+        QTemporaryDir vacia;
+        QByteArray b(20 + 1000000 * 20, '\0');
+        const char cabecera[] = {0x0C, 0x20, 2, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0x40, 0x42, 0x0F, 0, 0, 0, 0, 0};
+        std::copy(cabecera, cabecera + 20, b.begin());
+        QFile f(vacia.filePath(Pregunta::NombreArchivo()));
+        if (f.open(QIODevice::WriteOnly) && f.write(b) == b.size()) {
+            f.close();
+            lineaPico("load peak memory, empty rows: ", vacia.path(), b.size());
+        }
+    }
     out << "per draw: " << QString::number(tSorteos * 1000.0 / Sorteos, 'f', 2) << " us  (checksum " << suma % 997
         << ")\n";
     q.reset();

@@ -51,9 +51,11 @@ def revisar(filas, contexto):
                                 "«%s»: la base escribe este nombre «%s»"
                                 % (palabra, nombres.otras[palabra]))
                 elif sin_tildes(palabra) in nombres.por_pliegue:
+                    bueno = nombres.por_pliegue[sin_tildes(palabra)]
+                    # The accepted form may be the one without the accent (Sion).
+                    como = "con su tilde" if bueno.lower() != sin_tildes(bueno) else "sin tilde"
                     yield Aviso(fila, COMPROBACION, palabra,
-                                "«%s»: el nombre se escribe «%s», con su tilde"
-                                % (palabra, nombres.por_pliegue[sin_tildes(palabra)]))
+                                "«%s»: el nombre se escribe «%s», %s" % (palabra, bueno, como))
                 elif not inicio and palabra not in COMUNES and parecidos.de(palabra):
                     yield Aviso(fila, COMPROBACION, palabra,
                                 "«%s» no está en nombres.csv y se parece a «%s»: si es el "

@@ -4,6 +4,7 @@
 //   orvalia-qdb export FILE [CSV]         UTF-8 CSV on standard output or CSV
 //   orvalia-qdb import [--solo-lectura] CSV... FILE
 //   orvalia-qdb sort FILE                 the game's own sort, then write
+//   orvalia-qdb path                      the base this user's game plays
 //
 // Exit status: 0 fine; 1 an error (the file named, and its row or line);
 // 2 check found warnings only.
@@ -13,6 +14,7 @@
 #include "FilaCsv.h"
 #include "FuenteCsv.h"
 #include "Pregunta.h"
+#include "Ubicaciones.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -192,7 +194,8 @@ int uso()
     err() << "uso: orvalia-qdb check ARCHIVO...\n"
              "     orvalia-qdb export ARCHIVO [CSV]\n"
              "     orvalia-qdb import [--solo-lectura] CSV... ARCHIVO\n"
-             "     orvalia-qdb sort ARCHIVO\n";
+             "     orvalia-qdb sort ARCHIVO\n"
+             "     orvalia-qdb path\n";
     err().flush();
     return 1;
 }
@@ -213,5 +216,10 @@ int main(int argc, char** argv)
         return importar(args);
     if (orden == QLatin1String("sort") && args.size() == 1)
         return ordenar(args[0]);
+    if (orden == QLatin1String("path") && args.isEmpty()) {
+        out() << Ubicaciones::BaseDelJugador().rutas.principal << "\n";
+        out().flush();
+        return 0;
+    }
     return uso();
 }

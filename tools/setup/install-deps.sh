@@ -9,7 +9,8 @@ gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
 fonts-liberation2 fontconfig
 clang libclang-rt-14-dev
 xvfb xauth imagemagick sox libsox-fmt-mp3 lame
-diatheke sword-text-sparv libsword-dev python3"
+diatheke sword-text-sparv libsword-dev python3
+dpkg-dev lintian desktop-file-utils appstream"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -186,7 +186,8 @@ int main(int argc, char** argv)
         bien &= guardar(escenas[k].pintor(escenas[k].tam), out.filePath(QStringLiteral("NP%1.jpg").arg(k + 1)));
     bien &= guardar(logo(), out.filePath(QStringLiteral("Logo.jpg")));
     bien &= guardar(titulo(), out.filePath(QStringLiteral("Orvalia.png")));
-    for (int lado : {16, 32, 48, 256})
+    // The window icon takes 16, 32, 48 and 256; the desktop's icon theme all seven.
+    for (int lado : {16, 24, 32, 48, 64, 128, 256})
         bien &= guardar(icono(lado), out.filePath(QStringLiteral("NP%1.png").arg(lado)));
     return bien ? 0 : 1;
 }

@@ -2,7 +2,8 @@
 # Remakes the title and closing screens' pictures in data/Imágenes: the six
 # scenes and the logo as JPEG, the title picture as GIF and the window icon as
 # a multi-size ICO (drawn as PNG, then converted with ImageMagick, since Qt
-# writes neither). Usage: make.sh BUILD_DIR
+# writes neither); and the desktop icon at the icon theme's sizes in
+# data/escritorio/iconos. Usage: make.sh BUILD_DIR
 set -e
 build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
@@ -12,6 +13,8 @@ arte_pintar shell arte_portada
 cp "$work"/png/NP?.jpg "$work/png/Logo.jpg" "$out/"
 convert "$work/png/Orvalia.png" -strip +dither -colors 255 "$out/Orvalia.gif"
 convert "$work/png/NP16.png" "$work/png/NP32.png" "$work/png/NP48.png" "$work/png/NP256.png" "$out/NP.ico"
-mkdir -p "$root/data/escritorio"
-cp "$work/png/NP256.png" "$root/data/escritorio/orvalia.png"
+mkdir -p "$root/data/escritorio/iconos"
+for lado in 16 24 32 48 64 128 256; do
+  cp "$work/png/NP$lado.png" "$root/data/escritorio/iconos/orvalia-$lado.png"
+done
 echo "title and closing pictures written to $out"

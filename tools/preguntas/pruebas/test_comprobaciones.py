@@ -191,6 +191,8 @@ class UnaGrafiaPorNombre(Base):
              "2 Reyes 11:2", "Pero tomando Josaba"),
             (5002, "¿Qué dijo Ezechías a Mical?", ["Nada", "Todo", "Poco", "Mucho"], "A",
              "1 Samuel 18:20", "Mas Michâl"),
+            (5003, "¿Quién era la mujer de Abraham?", ["Sára", "Agar", "Cetura", "Rebeca"], "A",
+             "1 Samuel 18:20", "Mas Michâl"),
         ])
         mensajes = [(l, m) for _, l, m in hallados if "no aparece" not in m]
         self.assertEqual(mensajes, [
@@ -198,6 +200,7 @@ class UnaGrafiaPorNombre(Base):
             (2, "pregunta 5001: «Micol»: la base escribe este nombre «Mical»"),
             (3, "pregunta 5002: «Ezechías» no está en nombres.csv y se parece a «Ezequías»: si es el mismo nombre, "
                 "escríbalo así; si es otro, añádalo a la lista"),
+            (4, "pregunta 5003: «Sára»: el nombre se escribe «Sara», sin tilde"),
         ])
 
 

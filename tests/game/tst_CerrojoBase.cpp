@@ -1,0 +1,190 @@
+// The base's lock: one copy writes the base, a second plays without saving.
+//
+// Run as "tst_CerrojoBase --sostener RUTA" the program only takes the lock
+// of the base RUTA, says "listo" and waits to be killed: a copy of it named
+// like the game or the editor stands in for them.
+#include "ArchivoBase.h"
+#include "CerrojoBase.h"
+#include "Pregunta.h"
+#include "fakes/BaseDePrueba.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <cstdio>
+
+namespace {
+QByteArray leerTodo(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+}
+
+class TstCerrojoBase : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString qdb() const { return dir.filePath(Pregunta::NombreArchivo()); }
+
+    // Starts a copy of this program called `nombre` holding the lock.
+    std::unique_ptr<QProcess> sostener(const QString& nombre)
+    {
+        const QString programa = dir.filePath(nombre);
+        QFile::remove(programa);
+        if (!QFile::copy(QCoreApplication::applicationFilePath(), programa))
+            return nullptr;
+        QFile::setPermissions(programa, QFile::permissions(programa) | QFile::ExeOwner);
+        auto p = std::make_unique<QProcess>();
+        p->start(programa, {QStringLiteral("--sostener"), qdb()});
+        if (!p->waitForReadyRead(10000) || !p->readAll().startsWith("listo"))
+            return nullptr;
+        return p;
+    }
+
+private slots:
+    void init() { EscribirBaseDePrueba(dir.path(), 2); }
+
+    // While one bank holds the lock, a second on the same base writes
+    // nothing, whatever it does, and says why.
+    void segundaCopiaNoGuarda()
+    {
+        Azar azar;
+        auto primera = Pregunta::Crear(dir.path(), azar);
+        QVERIFY(primera);
+        QVERIFY(primera->Guarda());
+        QVERIFY(primera->AvisoSinGuardar().isEmpty());
+        const QByteArray antes = leerTodo(qdb());
+        {
+            auto segunda = Pregunta::Crear(dir.path(), azar);
+            QVERIFY(segunda);
+            QVERIFY(!segunda->Guarda());
+            QCOMPARE(segunda->AvisoSinGuardar(),
+                     QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas"));
+            segunda->PreguntaNueva(1);
+            segunda->SePreguntó();
+            segunda->Reiniciar();
+            segunda->InicializarBase();
+            QCOMPARE(leerTodo(qdb()), antes);
+        }
+        QCOMPARE(leerTodo(qdb()), antes);
+        // The first still writes, and once it is gone the lock is free.
+        primera->PreguntaNueva(2);
+        primera->SePreguntó();
+        primera.reset();
+        QVERIFY(leerTodo(qdb()) != antes);
+        QVERIFY(!QFile::exists(CerrojoBase::Ruta(qdb())));
+        auto tercera = Pregunta::Crear(dir.path(), azar);
+        QVERIFY(tercera->Guarda());
+    }
+
+    // Another program holds the lock: the game while it runs, or the
+    // question editor, told apart by the holder's program name. Old as the
+    // lock may be, it holds while its program runs; once that program is
+    // killed the lock it left is stale and the next start takes it.
+    void otroProgramaLoTiene_data()
+    {
+        QTest::addColumn<QString>("programa");
+        QTest::addColumn<QString>("aviso");
+        QTest::newRow("el juego") << "Orvalia"
+                                  << "Orvalia ya está abierto: esta copia no guardará el recuento de preguntas";
+        QTest::newRow("el editor")
+            << "orvalia-editor"
+            << "El editor de preguntas está abierto: el juego no guardará el recuento de preguntas";
+    }
+
+    void otroProgramaLoTiene()
+    {
+        QFETCH(QString, programa);
+        QFETCH(QString, aviso);
+        auto titular = sostener(programa);
+        QVERIFY(titular);
+        // A day-old lock still holds while its program runs. (On a local
+        // disk Qt's own file lock already keeps it; where there is none, the
+        // stale time of 0 does.)
+        QFile cerrojo(CerrojoBase::Ruta(qdb()));
+        QVERIFY(cerrojo.open(QIODevice::ReadWrite));
+        QVERIFY(cerrojo.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+        cerrojo.close();
+
+        Azar azar;
+        const QByteArray antes = leerTodo(qdb());
+        {
+            auto q = Pregunta::Crear(dir.path(), azar);
+            QVERIFY(q);
+            QVERIFY(!q->Guarda());
+            QCOMPARE(q->AvisoSinGuardar(), aviso);
+            q->PreguntaNueva(1);
+            q->SePreguntó();
+        }
+        QCOMPARE(leerTodo(qdb()), antes);
+
+        titular->kill();
+        QVERIFY(titular->waitForFinished(10000));
+        QVERIFY(QFile::exists(CerrojoBase::Ruta(qdb())));
+        auto q = Pregunta::Crear(dir.path(), azar);
+        QVERIFY(q);
+        QVERIFY(q->Guarda());
+        QVERIFY(q->AvisoSinGuardar().isEmpty());
+    }
+
+    // Leftovers of a save are only cleared by the holder: beside a running
+    // copy, the same name may be its save in progress.
+    void soloElTitularBorraRestos()
+    {
+        const QString resto = qdb() + QStringLiteral(".AbCdEf");
+        QFile f(resto);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        CerrojoBase otro(qdb());
+        QCOMPARE(otro.tomar(), CerrojoBase::Tomado);
+        Azar azar;
+        auto q = Pregunta::Crear(dir.path(), azar);
+        QVERIFY(q && !q->Guarda());
+        QVERIFY(QFile::exists(resto));
+        QFile::remove(resto);
+    }
+
+    // A main file the backup stood in for is only put aside by a copy that
+    // may write: a second copy touches no file.
+    void segundaCopiaNoApartaNada()
+    {
+        QFile basura(qdb());
+        QVERIFY(basura.open(QIODevice::WriteOnly));
+        basura.write("basura");
+        basura.close();
+        ArchivoBase::escribir(dir.filePath(Pregunta::NombreRespaldo()), TablaDePrueba(1));
+        CerrojoBase otro(qdb());
+        QCOMPARE(otro.tomar(), CerrojoBase::Tomado);
+        Azar azar;
+        {
+            auto q = Pregunta::Crear(dir.path(), azar);
+            QVERIFY(q && q->RespaldoUsado() && !q->Guarda());
+        }
+        QCOMPARE(leerTodo(qdb()), QByteArray("basura"));
+        QVERIFY(!QFile::exists(Pregunta::RutaIlegible(qdb())));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    if (argc == 3 && QByteArray(argv[1]) == "--sostener") {
+        QCoreApplication app(argc, argv);
+        CerrojoBase c(QString::fromLocal8Bit(argv[2]));
+        if (c.tomar() != CerrojoBase::Tomado)
+            return 1;
+        std::puts("listo");
+        std::fflush(stdout);
+        QThread::sleep(600);
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TstCerrojoBase t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_CerrojoBase.moc"

@@ -1,0 +1,184 @@
+// Where the game's files and the player's question base lie: beside the
+// program as always when the player may write there, otherwise a per-user
+// copy made from the shipped base and the only file the game then writes.
+#include "ArchivoBase.h"
+#include "Archivos.h"
+#include "CerrojoBase.h"
+#include "Pregunta.h"
+#include "Ubicaciones.h"
+#include "fakes/BaseDePrueba.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray leerTodo(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Every name in the folder with its bytes: what a run must leave as it was.
+QMap<QString, QByteArray> contenido(const QString& carpeta)
+{
+    QMap<QString, QByteArray> c;
+    for (const QString& n : QDir(carpeta).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        c.insert(n, leerTodo(QDir(carpeta).filePath(n)));
+    return c;
+}
+
+bool nunca(const QString&) { return false; }
+}
+
+class TstUbicaciones : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QString ruta(const QString& r) const { return dir.filePath(r); }
+
+private slots:
+    void init() { QVERIFY(QDir(dir.path()).removeRecursively() && QDir().mkpath(dir.path())); }
+
+    // The package puts the program in /usr/games and its files in
+    // /usr/share/games/orvalia; anywhere else they lie beside the program.
+    void carpetaJuego_data()
+    {
+        QTest::addColumn<QString>("programa");
+        QTest::addColumn<QString>("compartida");  // made when not empty
+        QTest::addColumn<QString>("esperada");
+        QTest::newRow("beside the program") << "bin" << "" << "bin";
+        QTest::newRow("Debian package") << "usr/games" << "usr/share/games/orvalia" << "usr/share/games/orvalia";
+    }
+    void carpetaJuego()
+    {
+        QFETCH(QString, programa);
+        QFETCH(QString, compartida);
+        QFETCH(QString, esperada);
+        QVERIFY(QDir().mkpath(ruta(programa)));
+        if (!compartida.isEmpty())
+            QVERIFY(QDir().mkpath(ruta(compartida)));
+        QCOMPARE(Ubicaciones::CarpetaJuego(ruta(programa)), ruta(esperada));
+    }
+
+    void ubicarBase_data()
+    {
+        QTest::addColumn<bool>("compartida");
+        QTest::addColumn<bool>("escribible");
+        QTest::addColumn<bool>("porUsuario");
+        QTest::newRow("portable, writable: as always") << false << true << false;
+        QTest::newRow("portable, read-only") << false << false << true;
+        // Even root, who may write there, leaves the package's files alone.
+        QTest::newRow("package, writable") << true << true << true;
+        QTest::newRow("package") << true << false << true;
+    }
+    void ubicarBase()
+    {
+        QFETCH(bool, compartida);
+        QFETCH(bool, escribible);
+        QFETCH(bool, porUsuario);
+        const QString juego = QStringLiteral("/juego");
+        const QString usuario = QStringLiteral("/casa/.local/share/Orvalia");
+        const auto b = Ubicaciones::UbicarBase(juego, compartida, usuario, [&](const QString& c) {
+            return c == juego && escribible;
+        });
+        QCOMPARE(b.rutas.principal, (porUsuario ? usuario : juego) + QStringLiteral("/QBase.qdb"));
+        QCOMPARE(b.rutas.respaldo, QStringLiteral("/juego/QBase.bak"));
+        QCOMPARE(b.inicial, porUsuario ? QStringLiteral("/juego/QBase.qdb") : QString());
+    }
+
+    // A folder that cannot be written even by root: the default check sends
+    // the base to the player's folder.
+    void carpetaQueNoSePuedeEscribir()
+    {
+        QFile archivo(ruta(QStringLiteral("archivo")));
+        QVERIFY(archivo.open(QIODevice::WriteOnly));
+        archivo.close();
+        const QString juego = ruta(QStringLiteral("archivo/juego"));
+        QVERIFY(Ubicaciones::CarpetaEscribible(dir.path()));
+        QCOMPARE(Ubicaciones::UbicarBase(juego, false, ruta(QStringLiteral("u"))).rutas.principal,
+                 ruta(QStringLiteral("u/QBase.qdb")));
+    }
+
+    // First start in a folder the player may not write: the shipped base is
+    // copied to the player's folder, and from then on only that copy is
+    // read and written, the lock beside it; the game's folder stays as it
+    // was. A second start keeps the player's counts.
+    void primeraVezPorUsuario()
+    {
+        const QString juego = ruta(QStringLiteral("juego"));
+        EscribirBaseDePrueba(juego, 2, true);
+        const auto antes = contenido(juego);
+        const auto b = Ubicaciones::UbicarBase(juego, false, ruta(QStringLiteral("casa/datos/Orvalia")), nunca);
+
+        QVERIFY(Ubicaciones::Preparar(b));
+        QCOMPARE(leerTodo(b.rutas.principal), antes.value(QStringLiteral("QBase.qdb")));
+        Azar azar;
+        qint32 id = 0;
+        {
+            auto q = Pregunta::Crear(b.rutas, azar);
+            QVERIFY(q);
+            QVERIFY(q->Guarda());
+            QVERIFY(!q->RespaldoUsado());
+            QVERIFY(QFile::exists(CerrojoBase::Ruta(b.rutas.principal)));
+            q->PreguntaNueva(1);
+            id = q->ID();
+            q->SePreguntó();
+        }
+        QCOMPARE(contenido(juego), antes);
+
+        QVERIFY(Ubicaciones::Preparar(b));  // the next start
+        const ArchivoBase::Lectura l = ArchivoBase::leerArchivo(b.rutas.principal);
+        QVERIFY(l.valida());
+        int contadas = 0;
+        for (const FilaBase& f : l.tabla)
+            if (f.valor(FilaBase::Veces).enteroLeido() != 0) {
+                QCOMPARE(f.valor(FilaBase::ID).enteroLeido(), qint64(id));
+                QCOMPARE(f.valor(FilaBase::Veces).enteroLeido(), qint64(1));
+                ++contadas;
+            }
+        QCOMPARE(contadas, 1);
+    }
+
+    // No per-user folder can be made: the game plays from QBase.bak and
+    // still writes nothing beside its files.
+    void sinCarpetaDeUsuario()
+    {
+        const QString juego = ruta(QStringLiteral("juego"));
+        EscribirBaseDePrueba(juego, 2, true);
+        QFile archivo(ruta(QStringLiteral("casa")));
+        QVERIFY(archivo.open(QIODevice::WriteOnly));
+        archivo.close();
+        const auto antes = contenido(juego);
+        const auto b = Ubicaciones::UbicarBase(juego, false, ruta(QStringLiteral("casa/Orvalia")), nunca);
+
+        QVERIFY(!Ubicaciones::Preparar(b));
+        Azar azar;
+        {
+            auto q = Pregunta::Crear(b.rutas, azar);
+            QVERIFY(q);
+            QVERIFY(q->RespaldoUsado());
+            q->PreguntaNueva(1);
+            q->SePreguntó();
+        }
+        QCOMPARE(contenido(juego), antes);
+    }
+
+    // Whatever the program's file is called (Orvalia, orvalia, orvalia-qdb,
+    // this test), every program of the game shares one per-user folder; a
+    // folder set by a test is a portable install.
+    void baseDelJugador()
+    {
+        QCOMPARE(Ubicaciones::CarpetaUsuario(),
+                 QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Orvalia"));
+        FijarCarpetaPrograma(dir.path());
+        const auto b = Ubicaciones::BaseDelJugador();
+        FijarCarpetaPrograma(QString());
+        QCOMPARE(b.rutas.principal, ruta(QStringLiteral("QBase.qdb")));
+        QVERIFY(b.inicial.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TstUbicaciones)
+#include "tst_Ubicaciones.moc"
