@@ -78,7 +78,7 @@ Lectura leerCsv(const QString& ruta, bool huecos)
         // Every row must belong to a level: the editor files it there and
         // gives new questions IDs by it. A missing right letter is only a
         // problem to mend, shown beside the question.
-        if (!f.fila[FilaBase::Nivel].enteroEntre(1, ArchivoBase::Niveles))
+        if (f.fila.nivel() == 0)
             return fallo(QStringLiteral("%1, línea %2: el nivel «%3» no es un número de 1 a 5.")
                              .arg(nombre(ruta))
                              .arg(f.linea)

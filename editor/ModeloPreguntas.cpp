@@ -154,7 +154,7 @@ int ModeloPreguntas::posicionParaNivel(int nivel) const
 QVariant ModeloPreguntas::valor(const FilaEditable& f, int campo)
 {
     switch (campo) {
-    case FilaBase::Nivel: return f.fila[FilaBase::Nivel].enteroEntre(1, 5) ? f.fila.nivel() : 0;
+    case FilaBase::Nivel: return f.fila.nivel();
     case FilaBase::LetraCorrecta: return f.fila.letra();
     case FilaBase::ID: return id(f);
     case FilaBase::Orden:
@@ -193,8 +193,11 @@ std::optional<FilaEditable> ModeloPreguntas::conValor(const FilaEditable& f, int
         const int n = v.toInt();
         if (n < 1 || n > 5 || valor(f, campo).toInt() == n)
             return std::nullopt;
+        // A level the game reads as this number keeps its tag, a text "3"
+        // included.
         const auto e = enEtiqueta(f.fila[campo].etiqueta(), QString::number(n));
-        r.fila[campo] = e && e->enteroEntre(1, 5) ? *e : ValorEtiquetado::entero16(qint16(n));
+        double leido = 0;
+        r.fila[campo] = e && e->leerNumero(&leido) && leido == n ? *e : ValorEtiquetado::entero16(qint16(n));
         break;
     }
     case FilaBase::LetraCorrecta: {

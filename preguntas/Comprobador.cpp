@@ -90,7 +90,7 @@ std::vector<Problema> Comprobador::revisarFila(const Entrada& e)
     // What the game refuses to load (ArchivoBase::errorDeFila), field by field.
     if (vacio(f[FilaBase::Nivel]))
         error(FilaBase::Nivel, falta(FilaBase::Nivel));
-    else if (!f[FilaBase::Nivel].enteroEntre(1, ArchivoBase::Niveles))
+    else if (f.nivel() == 0)
         error(FilaBase::Nivel, QStringLiteral("el nivel no es un número entero de 1 a 5"));
     if (vacio(f[FilaBase::LetraCorrecta]))
         error(FilaBase::LetraCorrecta, falta(FilaBase::LetraCorrecta));
@@ -238,7 +238,7 @@ void Comprobador::comprobar(bool esBase)
                 vecesMax_ = std::max(vecesMax_, v);
             }
         }
-        const int n = e.fila[FilaBase::Nivel].enteroEntre(1, 5) ? e.fila.nivel() : anterior;
+        const int n = e.fila.nivel() ? e.fila.nivel() : anterior;
         desordenado = desordenado || n < anterior;
         anterior = n;
     }
