@@ -2,10 +2,12 @@
 
 #include "ArchivoBase.h"
 #include "Azar.h"
+#include "CerrojoBase.h"
 #include "FuenteCsv.h"
 #include "ModeloPreguntas.h"
 #include "Ordenes.h"
 #include "RevisionPreguntas.h"
+#include "Ubicaciones.h"
 
 #include <QFileInfo>
 #include <QUndoStack>
@@ -45,11 +47,42 @@ void Documento::setSoloLectura(const QString& motivo)
         emit soloLecturaCambiado(soloLectura());
 }
 
+QString Documento::rutaDelJuego() { return Ubicaciones::RutasDelJugador().principal; }
+
+namespace {
+QString motivoCerrojo(const CerrojoBase& c, const QString& ruta)
+{
+    switch (c.estado()) {
+    case CerrojoBase::Tomado: return QString();
+    case CerrojoBase::EnUso:
+        if (c.programaTitular() == CerrojoBase::NombreEditor())
+            return QStringLiteral("Otra ventana del editor tiene abierta esta base. Ciérrala para guardar aquí los cambios.");
+        return QStringLiteral("El juego está abierto con esta base. Cierra el juego para guardar los cambios.");
+    case CerrojoBase::SinCerrojo:
+        return QStringLiteral("No se puede escribir en la carpeta de %1: puedes mirar las preguntas y exportarlas a CSV.")
+            .arg(ArchivoPreguntas::nombre(ruta));
+    }
+    return QString();
+}
+}  // namespace
+
 Documento::Resultado Documento::abrir(const QString& ruta)
 {
+    const ArchivoPreguntas::Formato formato = ArchivoPreguntas::formatoDe(ruta);
+    // The lock first, then the file: what is read is what the game left.
+    // The lock this document already holds on the same file is kept.
+    std::unique_ptr<CerrojoBase> cerrojo;
+    const bool mismo = cerrojo_ && cerrojo_->estado() == CerrojoBase::Tomado
+        && QFileInfo(ruta).absoluteFilePath() == QFileInfo(ruta_).absoluteFilePath();
+    if (formato == ArchivoPreguntas::Formato::Qdb && !mismo) {
+        cerrojo = std::make_unique<CerrojoBase>(ruta);
+        cerrojo->tomar();
+    }
     ArchivoPreguntas::Lectura l = ArchivoPreguntas::leer(ruta);
     if (!l.valida())
         return Resultado::mal(l.error + QStringLiteral(" No se ha cambiado nada en el archivo."));
+    if (!mismo)
+        cerrojo_ = std::move(cerrojo);  // the old file's lock goes
     pila_->clear();
     modelo_->cargar(std::move(l.filas));
     ruta_ = ruta;
@@ -58,8 +91,9 @@ Documento::Resultado Documento::abrir(const QString& ruta)
     revision_->setConReferencia(formato_ == ArchivoPreguntas::Formato::Csv && disposicion_.columnas.referencia >= 0);
     pila_->setClean();
 
-    QString motivo;
-    if (!QFileInfo(ruta).isWritable())
+    QString motivo = cerrojo_ ? motivoCerrojo(*cerrojo_, ruta) : QString();
+    esperaCerrojo_ = cerrojo_ && cerrojo_->estado() == CerrojoBase::EnUso;
+    if (motivo.isEmpty() && !QFileInfo(ruta).isWritable())
         motivo = QStringLiteral("No tienes permiso para cambiar %1: puedes mirarlo y exportarlo a CSV.")
                      .arg(ArchivoPreguntas::nombre(ruta));
     setSoloLectura(motivo);
@@ -69,6 +103,23 @@ Documento::Resultado Documento::abrir(const QString& ruta)
                                               "al guardar quedarán en orden.")
                                    .arg(ArchivoPreguntas::nombre(ruta)));
     return Resultado::bien();
+}
+
+Documento::Resultado Documento::reintentar()
+{
+    if (!esperaCerrojo_ || !cerrojo_)
+        return Resultado::bien();
+    if (cerrojo_->tomar() != CerrojoBase::Tomado) {
+        setSoloLectura(motivoCerrojo(*cerrojo_, ruta_));
+        return Resultado::mal(motivoSoloLectura_);
+    }
+    // Nothing could be edited meanwhile: reading the file again loses
+    // nothing and brings what the game wrote on closing.
+    const Resultado r = abrir(ruta_);
+    if (!r.ok)
+        return r;
+    return Resultado::bien(r.mensaje.isEmpty() ? QStringLiteral("El juego se cerró: ya puedes guardar los cambios.")
+                                               : r.mensaje);
 }
 
 QSet<qint64> Documento::idsUsados() const

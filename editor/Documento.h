@@ -5,9 +5,11 @@
 #include <QObject>
 #include <QSet>
 #include <QString>
+#include <memory>
 #include <optional>
 
 class Azar;
+class CerrojoBase;
 class ModeloPreguntas;
 class QUndoStack;
 class RevisionPreguntas;
@@ -36,9 +38,21 @@ public:
     QUndoStack* pila() const { return pila_; }
     const RevisionPreguntas* revision() const { return revision_; }
 
+    // The base the game plays from, found as the game finds it (beside the
+    // program, or this user's copy, made now if the game has not yet).
+    static QString rutaDelJuego();
+
     // Opens a base or a CSV. On failure the document keeps what it had and
-    // the file is left alone.
+    // the file is left alone. A base is opened holding its lock (the one the
+    // game takes, CerrojoBase), so that the game, started meanwhile, plays
+    // without writing over what is saved here; held by the running game, it
+    // opens read-only until the game is closed.
     Resultado abrir(const QString& ruta);
+    // Read-only because another program holds the base: tries the lock
+    // again and, once held, reads the file anew (the game may have written
+    // its counts). False while the other still holds it.
+    Resultado reintentar();
+    bool esperaCerrojo() const { return esperaCerrojo_; }
     bool abierto() const { return !ruta_.isEmpty(); }
     QString ruta() const { return ruta_; }
     ArchivoPreguntas::Formato formato() const { return formato_; }
@@ -99,4 +113,6 @@ private:
     ArchivoPreguntas::Formato formato_ = ArchivoPreguntas::Formato::Qdb;
     ArchivoPreguntas::DisposicionCsv disposicion_;
     QString motivoSoloLectura_;
+    std::unique_ptr<CerrojoBase> cerrojo_;
+    bool esperaCerrojo_ = false;
 };

@@ -1,0 +1,370 @@
+#include "FormularioPregunta.h"
+
+#include "CajaPregunta.h"
+#include "Documento.h"
+#include "EstiloEditor.h"
+#include "Libros.h"
+#include "ModeloPreguntas.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStringEncoder>
+#include <QVBoxLayout>
+
+namespace {
+
+// Ctrl+Z in a text box undoes the editor's own last edit, the same as
+// anywhere else in the window: the box's private undo would only undo its
+// text and leave the bank and the box disagreeing.
+class SinDeshacerPropio : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::ShortcutOverride) {
+            auto* k = static_cast<QKeyEvent*>(e);
+            if (k->matches(QKeySequence::Undo) || k->matches(QKeySequence::Redo)
+                || (k->modifiers() == Qt::ControlModifier && k->key() == Qt::Key_Y)) {
+                e->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(o, e);
+    }
+};
+
+// "falta la respuesta B" as a sentence: "Falta la respuesta B."
+QString comoFrase(const QString& t) { return t.isEmpty() ? t : t.left(1).toUpper() + t.mid(1) + u'.'; }
+
+// The letters Windows-1252, the base's code page, cannot write.
+QString sinCabida(const QString& texto)
+{
+    QString r;
+    QStringEncoder e("windows-1252");
+    for (const QChar c : texto) {
+        if (c.isSurrogate()) {
+            if (!r.contains(c))
+                r += c;
+            continue;
+        }
+        (void)e.encode(QString(c));
+        if (e.hasError() && !r.contains(c))
+            r += c;
+        e.resetState();
+    }
+    return r;
+}
+
+const char* const NombresNivel[5] = {
+    "1 (preguntas 1 a 3, la más fácil)", "2 (preguntas 4 a 6)", "3 (preguntas 7 a 9)", "4 (preguntas 10 a 12)",
+    "5 (preguntas 13 a 15, la más difícil)",
+};
+
+}  // namespace
+
+FormularioPregunta::FormularioPregunta(Documento* documento, QWidget* parent) : QWidget(parent), doc_(documento)
+{
+    construir();
+    ModeloPreguntas* m = doc_->modelo();
+    connect(m, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& a, const QModelIndex& b) {
+        if (fila_.isValid() && fila_.row() >= a.row() && fila_.row() <= b.row())
+            leer();
+        else if (fila_.isValid())
+            revisar();  // another row's change may make or mend a likeness
+    });
+    connect(m, &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (!fila_.isValid())
+            mostrar(-1);
+        else
+            revisar();
+    });
+    connect(m, &QAbstractItemModel::rowsInserted, this, [this] { revisar(); });
+    connect(m, &QAbstractItemModel::modelReset, this, [this] { mostrar(-1); });
+    connect(doc_, &Documento::soloLecturaCambiado, this, [this] { ajustarSoloLectura(); });
+    connect(doc_, &Documento::abiertoCambiado, this, [this] { leer(); });
+    mostrar(-1);
+}
+
+QLabel* FormularioPregunta::etiquetaProblema(int campo)
+{
+    auto* l = new QLabel(campos_);
+    l->setWordWrap(true);
+    l->setTextFormat(Qt::PlainText);
+    l->setVisible(false);
+    problemas_[size_t(campo)] = l;
+    return l;
+}
+
+void FormularioPregunta::construir()
+{
+    auto* todo = new QVBoxLayout(this);
+    todo->setContentsMargins(0, 0, 0, 0);
+    vacio_ = new QLabel(QStringLiteral("Elige una pregunta de la lista, o crea una nueva con Ctrl+N."), this);
+    vacio_->setWordWrap(true);
+    todo->addWidget(vacio_);
+
+    campos_ = new QWidget(this);
+    todo->addWidget(campos_);
+    auto* g = new QGridLayout(campos_);
+    g->setContentsMargins(0, 0, 0, 0);
+    g->setColumnStretch(1, 1);
+    auto* filtro = new SinDeshacerPropio(this);
+    int r = 0;
+
+    auto* lblPregunta = new QLabel(QStringLiteral("&Pregunta"), campos_);
+    pregunta_ = new CajaPregunta(campos_);
+    pregunta_->setAccessibleName(QStringLiteral("Pregunta"));
+    pregunta_->installEventFilter(filtro);
+    lblPregunta->setBuddy(pregunta_);
+    g->addWidget(lblPregunta, r, 0, Qt::AlignTop);
+    g->addWidget(pregunta_, r++, 1);
+    g->addWidget(etiquetaProblema(FilaBase::Enunciado), r++, 1);
+    connect(pregunta_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!leyendo_)
+            cambiarTexto(FilaBase::Enunciado, pregunta_->texto());
+    });
+
+    auto* lblRespuestas = new QLabel(QStringLiteral("Respuestas: marca la correcta"), campos_);
+    g->addWidget(lblRespuestas, r++, 0, 1, 2);
+    grupo_ = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        const QString letra(QChar(u'A' + i));
+        auto* marca = new QRadioButton(letra, campos_);
+        marca->setToolTip(QStringLiteral("Marca la %1 como la respuesta correcta").arg(letra));
+        marca->setAccessibleName(QStringLiteral("La respuesta %1 es la correcta").arg(letra));
+        grupo_->addButton(marca, i);
+        correctas_[size_t(i)] = marca;
+        auto* caja = new QLineEdit(campos_);
+        caja->setAccessibleName(QStringLiteral("Respuesta %1").arg(letra));
+        caja->installEventFilter(filtro);
+        respuestas_[size_t(i)] = caja;
+        g->addWidget(marca, r, 0);
+        g->addWidget(caja, r++, 1);
+        g->addWidget(etiquetaProblema(FilaBase::RespA + i), r++, 1);
+        connect(caja, &QLineEdit::textEdited, this,
+                [this, i](const QString& t) { cambiarTexto(FilaBase::RespA + i, t); });
+    }
+    g->addWidget(etiquetaProblema(FilaBase::LetraCorrecta), r++, 1);
+    connect(grupo_, &QButtonGroup::idClicked, this, [this](int id) { cambiar(FilaBase::LetraCorrecta, id); });
+
+    auto* lblNivel = new QLabel(QStringLiteral("Ni&vel"), campos_);
+    nivel_ = new QComboBox(campos_);
+    for (int n = 0; n < 5; ++n)
+        nivel_->addItem(QString::fromUtf8(NombresNivel[n]), n + 1);
+    lblNivel->setBuddy(nivel_);
+    auto* filaNivel = new QHBoxLayout;
+    filaNivel->addWidget(nivel_);
+    datos_ = new QLabel(campos_);
+    EstiloEditor::comoNota(datos_);
+    datos_->setWordWrap(false);
+    filaNivel->addWidget(datos_, 1);
+    g->addWidget(lblNivel, r, 0);
+    g->addLayout(filaNivel, r++, 1);
+    g->addWidget(etiquetaProblema(FilaBase::Nivel), r++, 1);
+    connect(nivel_, &QComboBox::activated, this, [this](int i) { cambiar(FilaBase::Nivel, i + 1); });
+
+    auto* lblReferencia = new QLabel(QStringLiteral("&Referencia"), campos_);
+    referencia_ = new QLineEdit(campos_);
+    referencia_->setPlaceholderText(QStringLiteral("Génesis 6:14 o Juan 3:16-18"));
+    referencia_->installEventFilter(filtro);
+    QStringList libros;
+    for (const Libros::Libro& l : Libros::lista())
+        libros << QString::fromUtf8(l.nombre);
+    auto* completa = new QCompleter(libros, referencia_);
+    completa->setCaseSensitivity(Qt::CaseInsensitive);
+    referencia_->setCompleter(completa);
+    lblReferencia->setBuddy(referencia_);
+    g->addWidget(lblReferencia, r, 0);
+    g->addWidget(referencia_, r++, 1);
+    g->addWidget(etiquetaProblema(FilaEditable::Referencia), r++, 1);
+    connect(referencia_, &QLineEdit::textEdited, this,
+            [this](const QString& t) { cambiarTexto(FilaEditable::Referencia, t); });
+    // Choosing a book from the list is typing it too.
+    connect(completa, qOverload<const QString&>(&QCompleter::activated), this,
+            [this] { cambiarTexto(FilaEditable::Referencia, referencia_->text()); });
+
+    auto* lblFrase = new QLabel(QStringLiteral("&Frase"), campos_);
+    frase_ = new QLineEdit(campos_);
+    frase_->setPlaceholderText(QStringLiteral("Unas palabras del versículo que prueban la respuesta"));
+    frase_->installEventFilter(filtro);
+    lblFrase->setBuddy(frase_);
+    g->addWidget(lblFrase, r, 0);
+    g->addWidget(frase_, r++, 1);
+    g->addWidget(etiquetaProblema(FilaEditable::Evidencia), r++, 1);
+    connect(frase_, &QLineEdit::textEdited, this, [this](const QString& t) { cambiarTexto(FilaEditable::Evidencia, t); });
+
+    notaPasaje_ = new QLabel(campos_);
+    EstiloEditor::comoNota(notaPasaje_);
+    notaPasaje_->setText(QStringLiteral("La base del juego (.qdb) no guarda la referencia ni la frase: aquí sirven "
+                                        "para ver el versículo. Para conservarlas, exporta las preguntas a CSV."));
+    g->addWidget(notaPasaje_, r++, 1);
+    // Problems with the fields the form does not show (Orden, Veces, ID).
+    auto* otros = etiquetaProblema(FilaBase::ID);
+    g->addWidget(otros, r++, 0, 1, 2);
+    g->setRowStretch(r, 1);
+
+    setTabOrder(pregunta_, correctas_[0]);
+    QWidget* anterior = correctas_[0];
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            setTabOrder(anterior, correctas_[size_t(i)]);
+            anterior = correctas_[size_t(i)];
+        }
+        setTabOrder(anterior, respuestas_[size_t(i)]);
+        anterior = respuestas_[size_t(i)];
+    }
+    setTabOrder(anterior, nivel_);
+    setTabOrder(nivel_, referencia_);
+    setTabOrder(referencia_, frase_);
+}
+
+QWidget* FormularioPregunta::primerCampo() const { return pregunta_; }
+QWidget* FormularioPregunta::ultimoCampo() const { return frase_; }
+
+int FormularioPregunta::fila() const { return fila_.isValid() ? fila_.row() : -1; }
+
+void FormularioPregunta::mostrar(int fila)
+{
+    ModeloPreguntas* m = doc_->modelo();
+    fila_ = fila >= 0 && fila < m->filasTotal() ? QPersistentModelIndex(m->index(fila, 0)) : QPersistentModelIndex();
+    sinCabida_.fill(QString());
+    leer();
+}
+
+void FormularioPregunta::leer()
+{
+    const bool hay = fila_.isValid();
+    vacio_->setVisible(!hay);
+    campos_->setVisible(hay);
+    ajustarSoloLectura();
+    if (!hay) {
+        emit preguntaCambiada();
+        emit pasajeCambiado();
+        return;
+    }
+    const FilaEditable& f = doc_->modelo()->fila(fila_.row());
+    leyendo_ = true;
+    // A field whose text the base cannot hold keeps what was typed until
+    // it is mended; the bank still has the last text it could hold.
+    if (sinCabida_[FilaBase::Enunciado].isEmpty())
+        pregunta_->setTexto(f.fila[FilaBase::Enunciado].aTexto());
+    for (int i = 0; i < 4; ++i) {
+        const QString t = f.fila[FilaBase::RespA + i].aTexto();
+        if (sinCabida_[size_t(FilaBase::RespA + i)].isEmpty() && respuestas_[size_t(i)]->text() != t)
+            respuestas_[size_t(i)]->setText(t);
+    }
+    const int letra = f.fila.letra();
+    // The right answer's box is tinted, as the board shows it green.
+    for (int i = 0; i < 4; ++i) {
+        QPalette p = respuestas_[size_t(i)]->palette();
+        p.setColor(QPalette::Base, i == letra ? QColor(214, 244, 208) : palette().color(QPalette::Base));
+        respuestas_[size_t(i)]->setPalette(p);
+    }
+    if (letra >= 0) {
+        correctas_[size_t(letra)]->setChecked(true);
+    } else if (grupo_->checkedButton()) {
+        grupo_->setExclusive(false);  // an exclusive group cannot be emptied
+        grupo_->checkedButton()->setChecked(false);
+        grupo_->setExclusive(true);
+    }
+    nivel_->setCurrentIndex(f.fila.nivel() - 1);
+    const QString veces = f.fila[FilaBase::Veces].aTexto();
+    datos_->setText(QStringLiteral("ID %1 · %2")
+                        .arg(f.fila[FilaBase::ID].aTexto(),
+                             veces == QLatin1String("0")   ? QStringLiteral("aún no ha salido en el juego")
+                             : veces == QLatin1String("1") ? QStringLiteral("ha salido una vez en el juego")
+                                                           : QStringLiteral("ha salido %1 veces en el juego").arg(veces)));
+    if (sinCabida_[FilaEditable::Referencia].isEmpty() && referencia_->text() != f.referencia)
+        referencia_->setText(f.referencia);
+    if (sinCabida_[FilaEditable::Evidencia].isEmpty() && frase_->text() != f.evidencia)
+        frase_->setText(f.evidencia);
+    notaPasaje_->setVisible(!doc_->guardaPasaje());
+    leyendo_ = false;
+    revisar();
+    emit preguntaCambiada();
+    emit pasajeCambiado();
+}
+
+void FormularioPregunta::ajustarSoloLectura()
+{
+    const bool solo = doc_->soloLectura();
+    pregunta_->setReadOnly(solo);
+    for (QLineEdit* e : respuestas_)
+        e->setReadOnly(solo);
+    for (QRadioButton* b : correctas_)
+        b->setEnabled(!solo);
+    nivel_->setEnabled(!solo);
+    referencia_->setReadOnly(solo);
+    frase_->setReadOnly(solo);
+}
+
+void FormularioPregunta::revisar()
+{
+    std::array<QStringList, 12> textos;
+    std::array<bool, 12> errores{};
+    if (fila_.isValid()) {
+        for (const Problema& p : doc_->problemas(fila_.row())) {
+            // Orden, Veces and ID have no field here: their label is the ID's.
+            const int campo = p.campo == FilaBase::Orden || p.campo == FilaBase::Veces ? int(FilaBase::ID) : p.campo;
+            if (campo < 0 || campo >= int(textos.size()))
+                continue;
+            textos[size_t(campo)] << comoFrase(p.texto);
+            errores[size_t(campo)] = errores[size_t(campo)] || p.gravedad == Problema::Error;
+        }
+        for (size_t c = 0; c < sinCabida_.size(); ++c)
+            if (!sinCabida_[c].isEmpty()) {
+                textos[c].prepend(QStringLiteral("«%1» no se puede guardar en la base de preguntas: cámbialo "
+                                                 "por otra letra o signo. Hasta entonces no se guarda lo que "
+                                                 "escribes aquí.")
+                                      .arg(sinCabida_[c]));
+                errores[c] = true;
+            }
+    }
+    for (size_t c = 0; c < problemas_.size(); ++c) {
+        QLabel* l = problemas_[c];
+        if (!l)
+            continue;
+        l->setText(textos[c].join(u'\n'));
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, errores[c] ? EstiloEditor::colorError() : EstiloEditor::colorAviso());
+        l->setPalette(p);
+        l->setVisible(!textos[c].isEmpty());
+    }
+}
+
+QString FormularioPregunta::problema(int campo) const
+{
+    const QLabel* l = campo >= 0 && campo < int(problemas_.size()) ? problemas_[size_t(campo)] : nullptr;
+    return l && l->isVisibleTo(this) ? l->text() : QString();
+}
+
+void FormularioPregunta::cambiarTexto(int campo, const QString& texto)
+{
+    const QString malas = sinCabida(texto);
+    if (malas != sinCabida_[size_t(campo)]) {
+        sinCabida_[size_t(campo)] = malas;
+        revisar();
+    }
+    if (malas.isEmpty())
+        cambiar(campo, texto);
+}
+
+void FormularioPregunta::cambiar(int campo, const QVariant& valor)
+{
+    if (!fila_.isValid() || leyendo_)
+        return;
+    const Documento::Resultado r = doc_->cambiar(fila_.row(), campo, valor);
+    if (!r.ok) {
+        emit aviso(r.mensaje);
+        leer();  // the field shows what the bank still holds
+    }
+}

@@ -1,0 +1,47 @@
+// orvalia-editor: the question editor. Opens the file named on the command
+// line, or the base the game plays from.
+//
+// With ORVALIA_MEDIR_ARRANQUE set it prints the milliseconds from main to
+// the questions shown, and ends there (the installed program's check).
+#include "Biblia.h"
+#include "Dialogos.h"
+#include "EstiloEditor.h"
+#include "Traduccion.h"
+#include "VentanaEditor.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QElapsedTimer reloj;
+    reloj.start();
+    QApplication app(argc, argv);
+    // The name the game's message gives when it finds its base held by us.
+    QApplication::setApplicationName(QStringLiteral("orvalia-editor"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Editor de preguntas"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.orvalia.Editor"));
+    TraducirQt(app);
+    EstiloEditor::aplicar(app);
+
+    DialogosQt dialogos;
+    const Biblia biblia;
+    VentanaEditor ventana(dialogos, biblia);
+    const QStringList args = app.arguments().mid(1);
+    const bool abierto = args.isEmpty() ? ventana.abrirBaseDelJuego() : ventana.abrir(args.first());
+    if (qEnvironmentVariableIsSet("ORVALIA_MEDIR_ARRANQUE")) {
+        QApplication::processEvents();
+        std::printf("%lld\n", static_cast<long long>(reloj.elapsed()));
+        std::fflush(stdout);
+        return abierto ? 0 : 1;
+    }
+    // A laptop's screen takes the whole window; a larger one shows it whole.
+    const QScreen* pantalla = ventana.screen();
+    if (pantalla && !pantalla->availableGeometry().contains(QRect(QPoint(), ventana.frameSize())))
+        ventana.showMaximized();
+    else
+        ventana.show();
+    return app.exec();
+}

@@ -1,0 +1,304 @@
+// The editor's real window, driven from the keyboard as a teacher would.
+#include "ArchivoBase.h"
+#include "Biblia.h"
+#include "CajaPregunta.h"
+#include "Documento.h"
+#include "FiltroPreguntas.h"
+#include "FormularioPregunta.h"
+#include "ModeloPreguntas.h"
+#include "PanelPasaje.h"
+#include "PanelPreguntas.h"
+#include "VentanaEditor.h"
+#include "VistaPrevia.h"
+#include "fakes/BaseDePrueba.h"
+#include "fakes/DialogosFalsos.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QUndoStack>
+
+namespace {
+
+QByteArray leerTodo(const QString& ruta)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Keys go where the focus is, as they do for the teacher.
+QWidget* foco() { return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(); }
+void teclear(const QString& texto)
+{
+    for (const QChar c : texto) {
+        // QTest knows the keys of ASCII only; "é" and "¿" come as the text
+        // a keyboard layout would give.
+        if (c.unicode() < 128)
+            QTest::keyClick(foco(), char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, foco(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+}
+void tecla(int k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(foco(), Qt::Key(k), m); }
+
+}  // namespace
+
+class TstVentanaEditor : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+    QTemporaryDir sinBiblia;  // an empty SWORD folder: no verse, and no wait
+    QString base() const { return dir.filePath(QStringLiteral("QBase.qdb")); }
+
+    // The window shown and active, its base open.
+    bool preparar(VentanaEditor& v)
+    {
+        v.show();
+        v.activateWindow();
+        if (!QTest::qWaitForWindowActive(&v))
+            return false;
+        return v.abrir(base());
+    }
+
+private slots:
+    void init() { QVERIFY(ArchivoBase::escribir(base(), TablaDePrueba(5))); }
+
+    // Open, add a question with the keyboard, save, open again, find it.
+    void agregarGuardarReabrirEncontrar()
+    {
+        const Biblia biblia(sinBiblia.path());
+        {
+            DialogosFalsos d;
+            VentanaEditor v(d, biblia);
+            QVERIFY(preparar(v));
+            QCOMPARE(v.lista()->filtro()->rowCount(), 25);
+
+            tecla(Qt::Key_N, Qt::ControlModifier);
+            FormularioPregunta* f = v.formulario();
+            QCOMPARE(QApplication::focusWidget(), f->pregunta());
+            teclear(QStringLiteral("¿Quién construyó el arca?"));
+            tecla(Qt::Key_Tab);  // to the answers, each behind its mark
+            for (int i = 0; i < 4; ++i) {
+                if (QApplication::focusWidget() == f->correcta(i))
+                    tecla(Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), f->respuesta(i));
+                teclear(QStringList{QStringLiteral("Moisés"), QStringLiteral("Noé"), QStringLiteral("Abraham"),
+                                    QStringLiteral("David")}[i]);
+                tecla(Qt::Key_Tab);
+            }
+            // Back to B's mark, and the space marks it right.
+            f->correcta(1)->setFocus(Qt::TabFocusReason);
+            tecla(Qt::Key_Space);
+            QVERIFY(f->correcta(1)->isChecked());
+            f->nivel()->setFocus(Qt::TabFocusReason);
+            tecla(Qt::Key_Down);
+            tecla(Qt::Key_Down);
+            QCOMPARE(f->nivel()->currentIndex(), 2);
+
+            const int fila = f->fila();
+            const FilaBase& nueva = v.documento()->modelo()->fila(fila).fila;
+            QCOMPARE(nueva[FilaBase::Enunciado].aTexto(), QStringLiteral("¿Quién construyó el arca?"));
+            QCOMPARE(nueva.letra(), 1);
+            QCOMPARE(nueva.nivel(), 3);
+            QCOMPARE(nueva[FilaBase::ID], ValorEtiquetado::entero32(3006));
+            // The preview shows what was typed, the right answer green.
+            QCOMPARE(v.vistaPrevia()->respuesta(1), QStringLiteral("Noé"));
+            QCOMPARE(v.vistaPrevia()->correcta(), 1);
+            QVERIFY(v.isWindowModified());
+
+            tecla(Qt::Key_S, Qt::ControlModifier);
+            QVERIFY2(d.errores.isEmpty(), qPrintable(d.errores.join(u'\n')));
+            QVERIFY(!v.isWindowModified());
+        }
+        QCOMPARE(ArchivoBase::leerArchivo(base()).tabla.size(), size_t(26));
+
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        QVERIFY(preparar(v));
+        tecla(Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), v.lista()->busqueda());
+        teclear(QStringLiteral("arca noe"));
+        QCOMPARE(v.lista()->filtro()->rowCount(), 1);
+        tecla(Qt::Key_Down);  // into the list, on the one found
+        QCOMPARE(QApplication::focusWidget(), v.lista()->tabla());
+        FormularioPregunta* f = v.formulario();
+        QCOMPARE(f->pregunta()->texto(), QStringLiteral("¿Quién construyó el arca?"));
+        QCOMPARE(f->respuesta(1)->text(), QStringLiteral("Noé"));
+        QVERIFY(f->correcta(1)->isChecked());
+        QCOMPARE(f->nivel()->currentIndex(), 2);
+    }
+
+    // Ctrl+Z undoes the editor's last edit even from a text box, and
+    // Ctrl+Shift+Z and Ctrl+Y redo it; Supr deletes a question only from the
+    // list, a letter in a text box.
+    void atajos()
+    {
+        const Biblia biblia(sinBiblia.path());
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        QVERIFY(preparar(v));
+        FormularioPregunta* f = v.formulario();
+        QLineEdit* c = f->respuesta(2);
+        c->setFocus(Qt::TabFocusReason);
+        c->end(false);
+        teclear(QStringLiteral("xy"));
+        const int fila = f->fila();
+        const ModeloPreguntas* m = v.documento()->modelo();
+        QCOMPARE(m->fila(fila).fila[FilaBase::RespC].aTexto(), QStringLiteral("C 1-1xy"));
+        tecla(Qt::Key_Backspace);  // Supr and Backspace in a box edit text
+        c->home(false);
+        tecla(Qt::Key_Delete);
+        QCOMPARE(c->text(), QStringLiteral(" 1-1x"));
+        QCOMPARE(m->filasTotal(), 25);
+
+        tecla(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m->fila(fila).fila[FilaBase::RespC].aTexto(), QStringLiteral("C 1-1"));
+        QCOMPARE(c->text(), QStringLiteral("C 1-1"));
+        tecla(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(c->text(), QStringLiteral(" 1-1x"));
+        tecla(Qt::Key_Z, Qt::ControlModifier);
+        tecla(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(m->fila(fila).fila[FilaBase::RespC].aTexto(), QStringLiteral(" 1-1x"));
+
+        v.lista()->tabla()->setFocus(Qt::TabFocusReason);
+        const qint64 borrada = ModeloPreguntas::id(m->fila(f->fila()));
+        tecla(Qt::Key_Delete);
+        QCOMPARE(m->filasTotal(), 24);
+        // The next one in the list is chosen.
+        QVERIFY(f->fila() >= 0);
+        QVERIFY(ModeloPreguntas::id(m->fila(f->fila())) != borrada);
+        tecla(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(m->filasTotal(), 25);
+        QCOMPARE(ModeloPreguntas::id(m->fila(f->fila())), borrada);
+    }
+
+    // Every control is reached with Tab, and the form's fields in the
+    // order they are read.
+    void tabAlcanzaTodo()
+    {
+        const Biblia biblia(sinBiblia.path());
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        QVERIFY(preparar(v));
+        FormularioPregunta* f = v.formulario();
+        QList<QWidget*> esperados{v.lista()->nivel(), v.lista()->busqueda(), v.lista()->tabla(), f->pregunta(),
+                                  f->nivel(), f->referencia(), f->frase(), v.pasaje()->texto(),
+                                  v.pestanas()->tabBar()};
+        for (int i = 0; i < 4; ++i)
+            esperados << f->respuesta(i);
+        for (QPushButton* b : v.findChildren<QPushButton*>())
+            if (b->isVisibleTo(&v))
+                esperados << b;
+        QCOMPARE(esperados.size(), 13 + 4);
+
+        v.lista()->busqueda()->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> recorrido;
+        for (int i = 0; i < 80; ++i) {
+            recorrido << QApplication::focusWidget();
+            tecla(Qt::Key_Tab);
+        }
+        for (QWidget* w : esperados)
+            QVERIFY2(recorrido.contains(w), qPrintable(w->metaObject()->className() + (u' ' + w->accessibleName())));
+        const auto posicion = [&](QWidget* w) { return recorrido.indexOf(w); };
+        QVERIFY(posicion(f->pregunta()) < posicion(f->respuesta(0)));
+        QVERIFY(posicion(f->respuesta(3)) < posicion(f->nivel()));
+        QVERIFY(posicion(f->nivel()) < posicion(f->referencia()));
+
+        // The board preview's size buttons, once its tab is shown.
+        v.pestanas()->setCurrentWidget(v.vistaPrevia());
+        recorrido.clear();
+        for (int i = 0; i < 80; ++i) {
+            recorrido << QApplication::focusWidget();
+            tecla(Qt::Key_Tab);
+        }
+        bool tamano = false;
+        for (QRadioButton* b : v.vistaPrevia()->findChildren<QRadioButton*>())
+            tamano = tamano || recorrido.contains(b);
+        QVERIFY(tamano);
+    }
+
+    // A warning asks once before saving; the same warnings again do not
+    // ask. What the game cannot load is refused, and nothing is written.
+    void guardarConProblemas()
+    {
+        const Biblia biblia(sinBiblia.path());
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        QVERIFY(preparar(v));
+        const QByteArray antes = leerTodo(base());
+        Documento* doc = v.documento();
+        doc->cambiar(0, FilaBase::RespA, QStringLiteral("Una respuesta larguísima que no cabe en la barra"));
+
+        d.respuestas = {Dialogos::Respuesta::No};
+        QVERIFY(!v.guardar());
+        QCOMPARE(d.preguntas.size(), 1);
+        QVERIFY2(d.preguntas[0].contains(QStringLiteral("más de 40 para la barra pequeña")), qPrintable(d.preguntas[0]));
+        QCOMPARE(leerTodo(base()), antes);
+
+        d.respuestas = {Dialogos::Respuesta::Si};
+        QVERIFY(v.guardar());
+        QCOMPARE(d.preguntas.size(), 2);
+        doc->cambiar(1, FilaBase::RespB, QStringLiteral("Otra"));
+        QVERIFY(v.guardar());
+        QCOMPARE(d.preguntas.size(), 2);  // not asked again
+
+        const QByteArray guardado = leerTodo(base());
+        tecla(Qt::Key_N, Qt::ControlModifier);  // no right letter yet
+        QVERIFY(!v.guardar());
+        QCOMPARE(d.errores.size(), 1);
+        QVERIFY2(d.errores[0].contains(QStringLiteral("falta marcar la respuesta correcta")), qPrintable(d.errores[0]));
+        QCOMPARE(leerTodo(base()), guardado);
+    }
+
+    // Closing with unsaved changes asks; "Cancelar" keeps the window and
+    // the changes, "No guardar" leaves the file as it was.
+    void cerrarConCambios()
+    {
+        const Biblia biblia(sinBiblia.path());
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        QVERIFY(preparar(v));
+        const QByteArray antes = leerTodo(base());
+        v.documento()->cambiar(0, FilaBase::Enunciado, QStringLiteral("¿Cambiada?"));
+        d.respuestas = {Dialogos::Respuesta::Cancelar};
+        QVERIFY(!v.close());
+        QVERIFY(v.isVisible());
+        QVERIFY(v.documento()->modificado());
+        d.respuestas = {Dialogos::Respuesta::No};
+        QVERIFY(v.close());
+        QCOMPARE(d.preguntas.size(), 2);
+        QCOMPARE(leerTodo(base()), antes);
+    }
+
+    // A file that cannot be read is named in a message, and the window
+    // keeps what it had.
+    void archivoIlegible()
+    {
+        const Biblia biblia(sinBiblia.path());
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        QVERIFY(preparar(v));
+        const QString malo = dir.filePath(QStringLiteral("malo.qdb"));
+        QFile f(malo);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("no es una base");
+        f.close();
+        QVERIFY(!v.abrir(malo));
+        QCOMPARE(d.errores.size(), 1);
+        QVERIFY2(d.errores[0].contains(QStringLiteral("«malo.qdb» no es una base de preguntas")), qPrintable(d.errores[0]));
+        QCOMPARE(v.documento()->ruta(), base());
+        QCOMPARE(leerTodo(malo), QByteArray("no es una base"));
+    }
+};
+
+QTEST_MAIN(TstVentanaEditor)
+#include "tst_VentanaEditor.moc"
