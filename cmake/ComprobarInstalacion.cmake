@@ -8,9 +8,10 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${PREFIX
 if(r)
   message(FATAL_ERROR "cmake --install failed: ${r}")
 endif()
-foreach(f bin/Orvalia bin/libRespuesta.so bin/libComodines.so bin/Orvalia.html bin/QBase.qdb
+foreach(f bin/Orvalia bin/orvalia-editor bin/libRespuesta.so bin/libComodines.so bin/Orvalia.html bin/QBase.qdb
           "bin/Imágenes/NP.ico" "bin/Imágenes/Orvalia.gif" "bin/Imágenes/Logo.jpg" "bin/Imágenes/NP1.jpg"
-          share/applications/io.github.orvalia.Orvalia.desktop share/icons/hicolor/256x256/apps/orvalia.png)
+          share/applications/io.github.orvalia.Orvalia.desktop share/icons/hicolor/256x256/apps/orvalia.png
+          share/applications/io.github.orvalia.Editor.desktop share/icons/hicolor/256x256/apps/orvalia-editor.png)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "not installed: ${f}")
   endif()
@@ -21,6 +22,10 @@ if(NOT entrada MATCHES "Exec=\"${PREFIX}/bin/Orvalia\"")
 endif()
 if(NOT entrada MATCHES "Icon=orvalia")
   message(FATAL_ERROR "the menu entry names no icon:\n${entrada}")
+endif()
+file(READ "${PREFIX}/share/applications/io.github.orvalia.Editor.desktop" entrada)
+if(NOT entrada MATCHES "Exec=\"${PREFIX}/bin/orvalia-editor\"" OR NOT entrada MATCHES "Icon=orvalia-editor")
+  message(FATAL_ERROR "the editor's menu entry does not start the installed editor with its icon:\n${entrada}")
 endif()
 
 # Started from elsewhere, with a store of its own, it must reach its board.
@@ -33,5 +38,14 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} ORVALI
 if(r)
   message(FATAL_ERROR "the installed program did not reach its board: ${r}")
 endif()
+
+# The installed editor opens the base the game plays from.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} ORVALIA_MEDIR_ARRANQUE=1
+                        "${PREFIX}/bin/orvalia-editor"
+                WORKING_DIRECTORY "${config}"
+                RESULT_VARIABLE r OUTPUT_VARIABLE ms ERROR_QUIET TIMEOUT 120)
+if(r)
+  message(FATAL_ERROR "the installed editor did not open the game's base: ${r}")
+endif()
 file(REMOVE_RECURSE "${PREFIX}")
-message(STATUS "installed game reached its board")
+message(STATUS "installed game reached its board; the installed editor opened its base")

@@ -75,15 +75,16 @@ execute_process(COMMAND ${DPKG_DEB} -x "${deb}" "${raiz}" RESULT_VARIABLE r)
 if(r)
   message(FATAL_ERROR "dpkg-deb -x failed: ${r}")
 endif()
-foreach(f usr/games/orvalia usr/games/orvalia-qdb
+foreach(f usr/games/orvalia usr/games/orvalia-qdb usr/games/orvalia-editor
           usr/lib/games/orvalia/libRespuesta.so usr/lib/games/orvalia/libComodines.so
           usr/share/games/orvalia/QBase.qdb usr/share/games/orvalia/QBase.bak
           usr/share/games/orvalia/Orvalia.html "usr/share/games/orvalia/Imágenes/NP.ico"
           usr/share/games/orvalia/MP3/sonido0.mp3
           usr/share/applications/io.github.orvalia.Orvalia.desktop
-          usr/share/icons/hicolor/48x48/apps/orvalia.png
+          usr/share/applications/io.github.orvalia.Editor.desktop
+          usr/share/icons/hicolor/48x48/apps/orvalia.png usr/share/icons/hicolor/48x48/apps/orvalia-editor.png
           usr/share/metainfo/io.github.orvalia.Orvalia.metainfo.xml
-          usr/share/man/man6/orvalia.6.gz usr/share/man/man6/orvalia-qdb.6.gz
+          usr/share/man/man6/orvalia.6.gz usr/share/man/man6/orvalia-qdb.6.gz usr/share/man/man6/orvalia-editor.6.gz
           usr/share/doc/orvalia/copyright usr/share/doc/orvalia/changelog.Debian.gz)
   if(NOT EXISTS "${raiz}/${f}")
     message(FATAL_ERROR "not in the package: ${f}")
@@ -138,6 +139,14 @@ foreach(l IN LISTS lineas)
 endforeach()
 if(filas LESS 100 OR NOT contadas STREQUAL "${id}:1")
   message(FATAL_ERROR "the player's base should count question ${id} once; rows ${filas}, counted ${contadas}")
+endif()
+
+# The installed editor opens the same base, the player's own.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${entorno} ORVALIA_MEDIR_ARRANQUE=1 "${raiz}/usr/games/orvalia-editor"
+                WORKING_DIRECTORY "${casa}"
+                RESULT_VARIABLE r OUTPUT_VARIABLE ms ERROR_VARIABLE errores TIMEOUT 120)
+if(r)
+  message(FATAL_ERROR "the installed editor did not open the player's base (${r}):\n${ms}\n${errores}")
 endif()
 
 inventario("${raiz}" despues)

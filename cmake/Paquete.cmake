@@ -1,7 +1,8 @@
 # The Debian package. `make package` (cpack) lays the game out as Debian lays
 # out games and packs it into orvalia_<version>-1_amd64.deb:
 #
-#   /usr/games/orvalia, /usr/games/orvalia-qdb     the program (lower case) and the tool
+#   /usr/games/orvalia, /usr/games/orvalia-qdb     the program (lower case), the tool
+#   /usr/games/orvalia-editor                      and the question editor
 #   /usr/lib/games/orvalia/                        the two control libraries
 #   /usr/share/games/orvalia/                      pictures, sounds, help, QBase.qdb, QBase.bak
 #   /usr/share/applications, icons, metainfo, man, doc
@@ -15,7 +16,7 @@ set(ORVALIA_DATOS_PAQUETE share/games/orvalia)
 set(ORVALIA_LIBS_PAQUETE lib/games/orvalia)
 set(paq COMPONENT paquete EXCLUDE_FROM_ALL)
 
-install(TARGETS Orvalia orvalia-qdb RUNTIME DESTINATION games ${paq})
+install(TARGETS Orvalia orvalia-qdb orvalia-editor RUNTIME DESTINATION games ${paq})
 install(TARGETS Respuesta Comodines LIBRARY DESTINATION ${ORVALIA_LIBS_PAQUETE} ${paq})
 # Debian names programs in lower case; the build tree keeps bin/Orvalia. The
 # program's RUNPATH (screens/) finds the libraries relative to itself, so an
@@ -35,21 +36,30 @@ if(TARGET orvalia_base)
           DESTINATION ${ORVALIA_DATOS_PAQUETE} ${paq})
 endif()
 
-# Menu entry, icons at the theme's sizes, store metadata.
+# Menu entries (the game's and the editor's), icons at the theme's sizes,
+# store metadata.
 set(ORVALIA_ID io.github.orvalia.Orvalia)
+set(ORVALIA_ID_EDITOR io.github.orvalia.Editor)
 set(ORVALIA_EXEC orvalia)  # on PATH in /usr/games
+set(ORVALIA_EXEC_EDITOR orvalia-editor)
 configure_file(${datos}/escritorio/orvalia.desktop.in ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID}.desktop @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID}.desktop DESTINATION share/applications ${paq})
+configure_file(${datos}/escritorio/orvalia-editor.desktop.in ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID_EDITOR}.desktop
+               @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID}.desktop ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID_EDITOR}.desktop
+        DESTINATION share/applications ${paq})
 foreach(lado 16 24 32 48 64 128 256)
-  install(FILES ${datos}/escritorio/iconos/orvalia-${lado}.png
-          DESTINATION share/icons/hicolor/${lado}x${lado}/apps RENAME orvalia.png ${paq})
+  foreach(icono orvalia orvalia-editor)
+    install(FILES ${datos}/escritorio/iconos/${icono}-${lado}.png
+            DESTINATION share/icons/hicolor/${lado}x${lado}/apps RENAME ${icono}.png ${paq})
+  endforeach()
 endforeach()
 install(FILES ${datos}/escritorio/${ORVALIA_ID}.metainfo.xml DESTINATION share/metainfo ${paq})
 
 # Man pages and the Debian changelog, compressed as Debian wants them: best
 # compression, no name or time stamp inside.
 set(comprimidos "")
-foreach(par "man/orvalia.6;orvalia.6.gz" "man/orvalia-qdb.6;orvalia-qdb.6.gz" "debian/changelog.Debian;changelog.Debian.gz")
+foreach(par "man/orvalia.6;orvalia.6.gz" "man/orvalia-qdb.6;orvalia-qdb.6.gz" "man/orvalia-editor.6;orvalia-editor.6.gz"
+            "debian/changelog.Debian;changelog.Debian.gz")
   list(GET par 0 fuente)
   list(GET par 1 salida)
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/paquete/${salida}
@@ -59,6 +69,7 @@ foreach(par "man/orvalia.6;orvalia.6.gz" "man/orvalia-qdb.6;orvalia-qdb.6.gz" "d
 endforeach()
 add_custom_target(orvalia_documentos ALL DEPENDS ${comprimidos})
 install(FILES ${CMAKE_BINARY_DIR}/paquete/orvalia.6.gz ${CMAKE_BINARY_DIR}/paquete/orvalia-qdb.6.gz
+              ${CMAKE_BINARY_DIR}/paquete/orvalia-editor.6.gz
         DESTINATION share/man/man6 ${paq})
 install(FILES ${datos}/debian/copyright ${CMAKE_BINARY_DIR}/paquete/changelog.Debian.gz
         DESTINATION share/doc/orvalia ${paq})
@@ -84,14 +95,17 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://orvalia.github.io/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS gstreamer1.0-alsa)
+# The editor shows each question's verse from the Reina-Valera 1909; without
+# it the editor still works and says the text is not installed.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-alsa, sword-text-sparv")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Bible quiz game in Spanish for one to six players
 Orvalia asks multiple-choice questions about the Bible, four answers A to D.
 A player climbs a ladder of fifteen questions worth 1 to 10 000 points, with
 guaranteed steps, against a countdown and with music; three lifelines help
 once per match: a poll, skipping the question and removing two wrong answers.
 One to six players take turns at one computer. The least-asked questions come
-first, and the whole game can be played from the keyboard.
+first, and the whole game can be played from the keyboard. A question
+editor lets teachers add their own questions, with the verse beside each.
 
 Juego de preguntas bíblicas en español para uno a seis jugadores.")
 include(CPack)
@@ -116,7 +130,8 @@ endif()
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(APPSTREAMCLI appstreamcli)
 if(DESKTOP_FILE_VALIDATE AND APPSTREAMCLI)
-  add_test(NAME escritorio_entrada COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID}.desktop)
+  add_test(NAME escritorio_entrada COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID}.desktop
+                                           ${CMAKE_BINARY_DIR}/paquete/${ORVALIA_ID_EDITOR}.desktop)
   add_test(NAME escritorio_metainfo
            COMMAND ${APPSTREAMCLI} validate --no-net ${datos}/escritorio/${ORVALIA_ID}.metainfo.xml)
 else()
