@@ -46,12 +46,8 @@ void aplicar(QApplication& app)
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(90, 90, 110));
     p.setColor(QPalette::Disabled, QPalette::Base, QColor(226, 224, 216));
     app.setPalette(p);
-    // A focused control shows it plainly, for those who work from the keyboard.
-    app.setStyleSheet(QStringLiteral("QLineEdit:focus, QPlainTextEdit:focus, QComboBox:focus, QTableView:focus,"
-                                     " QTextBrowser:focus { border: 2px solid #ffcc30; }"
-                                     " QPushButton:focus, QRadioButton:focus { color: white; }"
-                                     " QPushButton { padding: 4px 12px; }"
-                                     " QMenuBar, QMenu, QStatusBar { color: #ffcc30; }"));
+    // No style sheet: Fusion already frames the focused box in the
+    // highlight's gold, and a sheet would slow every list's drawing.
     app.setWindowIcon(icono());
 }
 
