@@ -228,6 +228,11 @@ void FormularioPregunta::construir()
 }
 
 QWidget* FormularioPregunta::primerCampo() const { return pregunta_; }
+
+int FormularioPregunta::altoCompleto() const
+{
+    return campos_->sizeHint().height() + 2 * fontMetrics().lineSpacing();
+}
 QWidget* FormularioPregunta::ultimoCampo() const { return frase_; }
 
 int FormularioPregunta::fila() const { return fila_.isValid() ? fila_.row() : -1; }

@@ -27,6 +27,8 @@ public:
     void mostrar(int fila);
 
     // The widgets, for the window's tab order and for tests.
+    // The height the whole form takes, with a line of problems to spare.
+    int altoCompleto() const;
     QWidget* primerCampo() const;
     QWidget* ultimoCampo() const;
     CajaPregunta* pregunta() const { return pregunta_; }

@@ -139,11 +139,11 @@ QWidget* VentanaEditor::construirDerecha()
 
     division->addWidget(desliza);
     division->addWidget(pestanas_);
-    // The whole form shows on a usual screen; the verse and the board take
-    // the rest.
-    division->setStretchFactor(0, 3);
-    division->setStretchFactor(1, 2);
-    division->setSizes({480, 520});
+    // The whole form shows; the verse and the board take the rest, and
+    // what the window gains or loses.
+    division->setStretchFactor(0, 0);
+    division->setStretchFactor(1, 1);
+    division->setSizes({formulario_->altoCompleto(), 1000});
     division->setChildrenCollapsible(false);
     return division;
 }

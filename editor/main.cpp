@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QScreen>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -37,11 +36,8 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         return abierto ? 0 : 1;
     }
-    // A laptop's screen takes the whole window; a larger one shows it whole.
-    const QScreen* pantalla = ventana.screen();
-    if (pantalla && !pantalla->availableGeometry().contains(QRect(QPoint(), ventana.frameSize())))
-        ventana.showMaximized();
-    else
-        ventana.show();
+    // The list, the form, the verse and the board at its design size want
+    // the whole screen, a laptop's or a larger one.
+    ventana.showMaximized();
     return app.exec();
 }
