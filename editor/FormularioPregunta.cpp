@@ -150,8 +150,12 @@ void FormularioPregunta::construir()
         g->addWidget(marca, r, 0);
         g->addWidget(caja, r++, 1);
         g->addWidget(etiquetaProblema(FilaBase::RespA + i), r++, 1);
-        connect(caja, &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { cambiarTexto(FilaBase::RespA + i, t); });
+        // Any change of the text, typed, pasted or undone from the box's own
+        // menu, goes to the bank; the form's own setting of it does not.
+        connect(caja, &QLineEdit::textChanged, this, [this, i](const QString& t) {
+            if (!leyendo_)
+                cambiarTexto(FilaBase::RespA + i, t);
+        });
     }
     g->addWidget(etiquetaProblema(FilaBase::LetraCorrecta), r++, 1);
     connect(grupo_, &QButtonGroup::idClicked, this, [this](int id) { cambiar(FilaBase::LetraCorrecta, id); });
@@ -186,11 +190,10 @@ void FormularioPregunta::construir()
     g->addWidget(lblReferencia, r, 0);
     g->addWidget(referencia_, r++, 1);
     g->addWidget(etiquetaProblema(FilaEditable::Referencia), r++, 1);
-    connect(referencia_, &QLineEdit::textEdited, this,
-            [this](const QString& t) { cambiarTexto(FilaEditable::Referencia, t); });
-    // Choosing a book from the list is typing it too.
-    connect(completa, qOverload<const QString&>(&QCompleter::activated), this,
-            [this] { cambiarTexto(FilaEditable::Referencia, referencia_->text()); });
+    connect(referencia_, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!leyendo_)
+            cambiarTexto(FilaEditable::Referencia, t);
+    });
 
     auto* lblFrase = new QLabel(QStringLiteral("&Frase"), campos_);
     frase_ = new QLineEdit(campos_);
@@ -200,7 +203,10 @@ void FormularioPregunta::construir()
     g->addWidget(lblFrase, r, 0);
     g->addWidget(frase_, r++, 1);
     g->addWidget(etiquetaProblema(FilaEditable::Evidencia), r++, 1);
-    connect(frase_, &QLineEdit::textEdited, this, [this](const QString& t) { cambiarTexto(FilaEditable::Evidencia, t); });
+    connect(frase_, &QLineEdit::textChanged, this, [this](const QString& t) {
+        if (!leyendo_)
+            cambiarTexto(FilaEditable::Evidencia, t);
+    });
 
     notaPasaje_ = new QLabel(campos_);
     EstiloEditor::comoNota(notaPasaje_);
