@@ -66,7 +66,7 @@ class TstDisenoTablero : public QObject {
 private slots:
     void init()
     {
-        if (!hayImagenes())
+        if (!hayImagenes() && QByteArray(QTest::currentTestFunction()) != "sinCarpetaDeImagenes")
             QSKIP("the pictures are not laid beside the program");
     }
 
@@ -161,6 +161,36 @@ private slots:
         QCOMPARE(a.el().cmdIniciar->pos(), QPoint(0, 0));
         a.t->showNormal();
         QTRY_COMPARE(a.el().znBot->geometry(), QRect(4, 462, 706, 40));
+    }
+
+    // A player who lost the "Imágenes" folder still sees every button and the
+    // centre picture: the built-in design pictures stay, at every size.
+    void sinCarpetaDeImagenes()
+    {
+        QTemporaryDir prog;
+        const QString antes = CarpetaPrograma();
+        FijarCarpetaPrograma(prog.path());
+        {
+            ArnesTablero a;
+            const ElementosTablero& e = a.el();
+            const QList<std::tuple<const char*, const QLabel*, QSize>> imagenes{
+                {"cmdIniciar", e.cmdIniciar, {211, 40}},     {"cmdOpciones", e.cmdOpciones, {140, 25}},
+                {"cmdResponder", e.cmdResponder, {245, 40}}, {"cmdSigPreg", e.cmdSigPreg, {288, 40}},
+                {"cmdRetira", e.cmdRetira, {186, 40}},       {"Image1", e.Image1, {177, 249}}};
+            for (const QSize interior : {QSize(714, 508), QSize(1428, 1016)}) {
+                tamanoInterior(a, interior.width(), interior.height());
+                for (const auto& [nombre, w, diseno] : imagenes) {
+                    const QImage img = w->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+                    QCOMPARE(img.size(), diseno);
+                    int opacos = 0;
+                    for (int y = 0; y < img.height(); ++y)
+                        for (int x = 0; x < img.width(); ++x)
+                            opacos += qAlpha(img.pixel(x, y)) == 255;
+                    QVERIFY2(opacos > img.width() * img.height() / 2, nombre);
+                }
+            }
+        }
+        FijarCarpetaPrograma(antes);
     }
 
     void imagenQueFaltaDejaLaAnterior()
