@@ -163,6 +163,73 @@ private slots:
         QTRY_COMPARE(a.el().znBot->geometry(), QRect(4, 462, 706, 40));
     }
 
+    // The sizes players give the board: laptops, projectors, monitors, a 4K
+    // television. At each one nothing may be cut or covered: the picture
+    // buttons lie inside their container, the centre picture is whole, and
+    // the buttons, labels, ladder, countdown, lifelines and centre picture
+    // keep clear of each other (the answer boxes overlap by design).
+    void nadaCortadoNiTapado_data()
+    {
+        QTest::addColumn<QSize>("interior");
+        const QSize tamanos[] = {{640, 456},  {714, 508},   {800, 570},   {1023, 730},  {1024, 600},
+                                 {1024, 740}, {1280, 690},  {1366, 705},  {1440, 860},  {1600, 870},
+                                 {1920, 1050}, {2560, 1380}, {3840, 2100}};
+        for (const QSize& t : tamanos)
+            QTest::addRow("%dx%d", t.width(), t.height()) << t;
+    }
+    void nadaCortadoNiTapado()
+    {
+        QFETCH(QSize, interior);
+        ArnesTablero a;
+        tamanoInterior(a, interior.width(), interior.height());
+        const ElementosTablero& e = a.el();
+        auto enTablero = [&](const QWidget* w) { return QRect(w->mapTo(a.t.get(), QPoint(0, 0)), w->size()); };
+
+        QStringList fallos;
+        const QList<QPair<const char*, const QWidget*>> botones{{"cmdIniciar", e.cmdIniciar},
+                                                                {"cmdOpciones", e.cmdOpciones},
+                                                                {"cmdResponder", e.cmdResponder},
+                                                                {"cmdSigPreg", e.cmdSigPreg},
+                                                                {"cmdRetira", e.cmdRetira}};
+        for (const auto& [nombre, b] : botones) {
+            const QWidget* contenedor = b->parentWidget();
+            if (!contenedor->rect().contains(b->geometry()))
+                fallos << QLatin1String(nombre) + QStringLiteral(" cut by ") +
+                              (contenedor == e.znBot ? QStringLiteral("the bottom strip") : QStringLiteral("the board"));
+        }
+        const QSize imagen = e.Image1->pixmap().deviceIndependentSize().toSize();
+        if (imagen.width() > e.Image1->width() || imagen.height() > e.Image1->height())
+            fallos << QStringLiteral("centre picture cut by its box");
+        // What of the centre picture is seen: its box's top-left corner on.
+        const QRect centro(e.Image1->pos(), imagen.boundedTo(e.Image1->size()));
+
+        const QList<QPair<QString, QRect>> zonas{
+            {QStringLiteral("cmdIniciar"), enTablero(e.cmdIniciar)},
+            {QStringLiteral("cmdOpciones"), enTablero(e.cmdOpciones)},
+            {QStringLiteral("cmdResponder"), enTablero(e.cmdResponder)},
+            {QStringLiteral("cmdSigPreg"), enTablero(e.cmdSigPreg)},
+            {QStringLiteral("cmdRetira"), enTablero(e.cmdRetira)},
+            {QStringLiteral("lblNextPlayer"), enTablero(e.lblNextPlayer)},
+            {QStringLiteral("lblJugador"), enTablero(e.lblJugador)},
+            {QStringLiteral("txtPregunta"), enTablero(e.txtPregunta)},
+            {QStringLiteral("Puntos1"), enTablero(e.Puntos1)},
+            {QStringLiteral("Timer1"), enTablero(e.Timer1)},
+            {QStringLiteral("Comod"), enTablero(e.comod)},
+            {QStringLiteral("Image1"), centro},
+        };
+        // By design: cmdResponder and cmdSigPreg share one place and never show
+        // together; cmdIniciar shows only while the question text is blank.
+        const QSet<QString> permitidos{QStringLiteral("cmdResponder+cmdSigPreg"),
+                                       QStringLiteral("cmdIniciar+txtPregunta")};
+        for (qsizetype i = 0; i < zonas.size(); ++i)
+            for (qsizetype j = i + 1; j < zonas.size(); ++j) {
+                const QString par = zonas[i].first + QLatin1Char('+') + zonas[j].first;
+                if (!permitidos.contains(par) && zonas[i].second.intersects(zonas[j].second))
+                    fallos << par + QStringLiteral(" overlap");
+            }
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(QStringLiteral("; "))));
+    }
+
     // A player who lost the "Imágenes" folder still sees every button and the
     // centre picture: the built-in design pictures stay, at every size.
     void sinCarpetaDeImagenes()
