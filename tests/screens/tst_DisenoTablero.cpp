@@ -230,6 +230,30 @@ private slots:
         QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(QStringLiteral("; "))));
     }
 
+    // The ladder's and the countdown's text grow with the boxes the board
+    // gives them: readable on the design board, at least 12 px for the
+    // ladder's smallest text on a 1920 x 1050 board, never smaller on a
+    // larger one.
+    void letrasCrecenConSuCaja()
+    {
+        ArnesTablero a;
+        const ElementosTablero& e = a.el();
+        int escaleraAntes = 0, cuentaAntes = 0;
+        for (const QSize interior : {QSize(714, 508), QSize(1024, 600), QSize(1366, 705), QSize(1920, 1050),
+                                     QSize(3840, 2100)}) {
+            tamanoInterior(a, interior.width(), interior.height());
+            const int escalera = e.Puntos1->LetraMenor();
+            const int cuenta = e.Timer1->LetraCifras();
+            const QByteArray donde = QByteArray::number(interior.width()) + 'x' + QByteArray::number(interior.height());
+            QVERIFY2(escalera >= (interior.width() >= 1920 ? 12 : 10), donde + " ladder " + QByteArray::number(escalera));
+            QVERIFY2(escalera >= escaleraAntes, donde);
+            QVERIFY2(cuenta >= e.Timer1->height() / 3, donde + " countdown " + QByteArray::number(cuenta));
+            QVERIFY2(cuenta > cuentaAntes, donde);
+            escaleraAntes = escalera;
+            cuentaAntes = cuenta;
+        }
+    }
+
     // A player who lost the "Imágenes" folder still sees every button and the
     // centre picture: the built-in design pictures stay, at every size.
     void sinCarpetaDeImagenes()
