@@ -14,6 +14,7 @@ private slots:
     void tamanos_data();
     void tamanos();
     void iconoDeVariosTamanos();
+    void tituloSobreFondoTransparente();
     void altavoz();
 
 private:
@@ -63,6 +64,24 @@ void TstImagenesPortada::iconoDeVariosTamanos()
     }
     std::sort(lados.begin(), lados.end());
     QCOMPARE(lados, (QList<int>{16, 32, 48, 256}));
+}
+
+// The title picture lays no band over the title screen: its ground is clear,
+// only the word and its line are drawn.
+void TstImagenesPortada::tituloSobreFondoTransparente()
+{
+    const QImage img = QImage(ruta(QStringLiteral("Orvalia.gif"))).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!img.isNull());
+    int claros = 0, opacos = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            claros += qAlpha(img.pixel(x, y)) == 0;
+            opacos += qAlpha(img.pixel(x, y)) == 255;
+        }
+    const int todos = img.width() * img.height();
+    QCOMPARE(img.pixelColor(0, 0).alpha(), 0);
+    QVERIFY2(claros > todos / 2, qPrintable(QString::number(claros)));
+    QVERIFY2(opacos > todos / 20, qPrintable(QString::number(opacos)));  // the word is there
 }
 
 void TstImagenesPortada::altavoz()
