@@ -4,6 +4,7 @@
 #include "EnlaceVentanas.h"
 #include "Estadisticas.h"
 #include "ImagenesPrograma.h"
+#include "MedidaArranque.h"
 #include "Portada.h"
 #include "Pregunta.h"
 #include "Tablero.h"
@@ -14,13 +15,16 @@
 std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada)
 {
     LeerAjustesInicio(m, a);
+    MedidaArranque::Marca("ajustes");
     auto t = std::make_unique<Tablero>(m, a);
+    MedidaArranque::Marca("tablero");
     if (portada)
         QObject::connect(t.get(), &Tablero::cargado, portada, &Portada::OcultarEspera);
     if (!t->Cargar()) {
         QMessageBox::critical(nullptr, Pregunta::TituloError(), Pregunta::MensajeError());
         return nullptr;
     }
+    MedidaArranque::Marca("carga");
     t->setWindowTitle(QStringLiteral("Orvalia"));
     EnlazarVentanas(*t, m, a);
     // The options window is built afresh each time it opens and takes the
@@ -32,5 +36,6 @@ std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada
     }
     if (portada)
         portada->PonerTitulo(ImagenesPrograma::Titulo());
+    MedidaArranque::Marca("ventanas");
     return t;
 }

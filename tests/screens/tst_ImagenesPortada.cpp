@@ -1,4 +1,6 @@
 #include "Altavoz.h"
+#include "Archivos.h"
+#include "ImagenesPrograma.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +17,7 @@ private slots:
     void tamanos();
     void iconoDeVariosTamanos();
     void tituloSobreFondoTransparente();
+    void iconoLeidoCuandoSeNecesita();
     void altavoz();
 
 private:
@@ -82,6 +85,22 @@ void TstImagenesPortada::tituloSobreFondoTransparente()
     QCOMPARE(img.pixelColor(0, 0).alpha(), 0);
     QVERIFY2(claros > todos / 2, qPrintable(QString::number(claros)));
     QVERIFY2(opacos > todos / 20, qPrintable(QString::number(opacos)));  // the word is there
+}
+
+// The window icon is read from its file only when a window asks for it, and
+// then gives every size the file holds.
+void TstImagenesPortada::iconoLeidoCuandoSeNecesita()
+{
+    const QString antes = CarpetaPrograma();
+    FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
+    const QIcon icono = ImagenesPrograma::Icono();
+    FijarCarpetaPrograma(antes);
+    QVERIFY(!icono.isNull());
+    QList<QSize> tamanos = icono.availableSizes();
+    std::sort(tamanos.begin(), tamanos.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(tamanos, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {256, 256}}));
+    QCOMPARE(icono.pixmap(48, 48).size(), QSize(48, 48));
+    QVERIFY(!icono.pixmap(48, 48).toImage().allGray());
 }
 
 void TstImagenesPortada::altavoz()
