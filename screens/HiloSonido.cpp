@@ -1,6 +1,8 @@
 #include "HiloSonido.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <QThread>
 
 namespace HiloSonido {
@@ -28,6 +30,19 @@ void Ejecutar(std::function<void()> f)
 {
     Hilo();
     QMetaObject::invokeMethod(ancla, std::move(f), Qt::QueuedConnection);
+}
+
+FabricaMotor Fabrica()
+{
+    static FabricaMotor fabrica = [] {
+        // Left loaded for the rest of the run: motors live until its end.
+        auto* biblioteca = new QLibrary(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("OrvaliaSonido")));
+        auto f = reinterpret_cast<FabricaMotor>(biblioteca->resolve(NombreFabricaMotor));
+        if (!f)
+            qWarning("no sound: %s", qPrintable(biblioteca->errorString()));
+        return f;
+    }();
+    return fabrica;
 }
 
 void Sincronizar()

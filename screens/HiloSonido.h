@@ -1,4 +1,6 @@
 #pragma once
+#include "Motor.h"
+
 #include <functional>
 
 class QThread;
@@ -14,6 +16,11 @@ QThread* Hilo();
 
 // Runs f in the media thread, after everything given to it before.
 void Ejecutar(std::function<void()> f);
+
+// The sound back-end's entry point, from the library OrvaliaSonido beside
+// the program, loaded on first call; null (and said once) when it cannot be
+// loaded: the game then plays without sound. Called in the media thread.
+FabricaMotor Fabrica();
 
 // Returns once the thread has run every command given to it so far (the
 // start-up benchmark times the sound back-end with it). At once if the

@@ -2,29 +2,67 @@
 
 #include "CabeceraMp3.h"
 #include "HiloSonido.h"
-#include "MotorSonido.h"
+#include "Motor.h"
 
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
 
-ReproductorQt::ReproductorQt(QObject* parent) : Reproductor(parent), motor_(new MotorSonido(vigente_))
+// The player's half in the media thread: it holds the motor, runs the
+// player's commands on it and turns the motor's news into signals, which
+// reach the player queued. Without a back-end every piece fails at once.
+class EnlaceMotor : public QObject, public AvisosMotor {
+    Q_OBJECT
+public:
+    std::atomic<quint64> vigente{0};  // the newest piece, read by the motor
+    Motor* motor = nullptr;
+
+    void sonando(bool si) override { emit haySonido(si); }
+    void empieza(quint64 jugada) override { emit empezo(jugada); }
+    void termina(quint64 pieza) override { emit termino(pieza); }
+    void falla(quint64 pieza) override { emit fallo(pieza); }
+
+    // Runs f on the motor in the media thread; with no back-end the piece fails.
+    void Orden(quint64 pieza, std::function<void(Motor&)> f)
+    {
+        HiloSonido::Ejecutar([this, pieza, f = std::move(f)] {
+            if (motor)
+                f(*motor);
+            else if (pieza)
+                emit fallo(pieza);
+        });
+    }
+
+signals:
+    void haySonido(bool si);
+    void empezo(quint64 jugada);
+    void termino(quint64 pieza);
+    void fallo(quint64 pieza);
+};
+
+ReproductorQt::ReproductorQt(QObject* parent) : Reproductor(parent), enlace_(new EnlaceMotor)
 {
-    motor_->moveToThread(HiloSonido::Hilo());
-    connect(motor_, &MotorSonido::sonando, this, [this](bool si) { sonando_ = si; });
-    connect(motor_, &MotorSonido::empieza, this, &ReproductorQt::alEmpezar);
-    connect(motor_, &MotorSonido::termina, this, &ReproductorQt::alTerminar);
-    connect(motor_, &MotorSonido::falla, this, &ReproductorQt::alFallar);
-    QMetaObject::invokeMethod(motor_, &MotorSonido::Iniciar, Qt::QueuedConnection);
+    enlace_->moveToThread(HiloSonido::Hilo());
+    connect(enlace_, &EnlaceMotor::haySonido, this, [this](bool si) { sonando_ = si; });
+    connect(enlace_, &EnlaceMotor::empezo, this, &ReproductorQt::alEmpezar);
+    connect(enlace_, &EnlaceMotor::termino, this, &ReproductorQt::alTerminar);
+    connect(enlace_, &EnlaceMotor::fallo, this, &ReproductorQt::alFallar);
+    HiloSonido::Ejecutar([e = enlace_] {
+        if (const FabricaMotor crear = HiloSonido::Fabrica())
+            e->motor = crear(&e->vigente, e);
+    });
 }
 
 ReproductorQt::~ReproductorQt()
 {
     // Quietly: no notifications while the board is going away. The motor
     // stops its piece and goes in its own thread, after its last commands.
-    motor_->disconnect(this);
-    HiloSonido::Ejecutar([m = motor_] { delete m; });
+    enlace_->disconnect(this);
+    HiloSonido::Ejecutar([e = enlace_] {
+        delete e->motor;
+        delete e;
+    });
 }
 
 float ReproductorQt::aLineal(int centesimasDb)
@@ -39,7 +77,7 @@ float ReproductorQt::aLineal(int centesimasDb)
 void ReproductorQt::setArchivo(const QString& ruta)
 {
     const quint64 pieza = ++pieza_;
-    vigente_.store(pieza);
+    enlace_->vigente.store(pieza);
     archivo_ = ruta;
     pedido_ = false;
     finAvisado_ = false;
@@ -48,8 +86,8 @@ void ReproductorQt::setArchivo(const QString& ruta)
     // stalls a second on the next command after a file it could not load.
     valido_ = info.isFile() && PareceMp3(ruta);
     const QUrl fuente = valido_ ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl();
-    QMetaObject::invokeMethod(motor_, [m = motor_, pieza, fuente] { m->Fuente(pieza, fuente); },
-                              Qt::QueuedConnection);
+    // An empty source only drops the old piece: no failure to report for it.
+    enlace_->Orden(valido_ ? pieza : 0, [pieza, fuente](Motor& m) { m.Fuente(pieza, fuente); });
     if (autoInicio_)
         reproducir();
 }
@@ -59,7 +97,7 @@ void ReproductorQt::setAutoInicio(bool si) { autoInicio_ = si; }
 void ReproductorQt::setVolumen(int centesimasDb)
 {
     volumen_ = aLineal(centesimasDb);
-    QMetaObject::invokeMethod(motor_, [m = motor_, v = volumen_] { m->Volumen(v); }, Qt::QueuedConnection);
+    enlace_->Orden(0, [v = volumen_](Motor& m) { m.Volumen(v); });
 }
 
 void ReproductorQt::reproducir()
@@ -74,14 +112,13 @@ void ReproductorQt::reproducir()
         terminaLuego();
         return;
     }
-    QMetaObject::invokeMethod(motor_, [m = motor_, p = pieza_, jugada] { m->Tocar(p, jugada); },
-                              Qt::QueuedConnection);
+    enlace_->Orden(pieza_, [p = pieza_, jugada](Motor& m) { m.Tocar(p, jugada); });
 }
 
 void ReproductorQt::detener()
 {
     pedido_ = false;
-    QMetaObject::invokeMethod(motor_, [m = motor_, p = pieza_] { m->Parar(p); }, Qt::QueuedConnection);
+    enlace_->Orden(0, [p = pieza_](Motor& m) { m.Parar(p); });
 }
 
 void ReproductorQt::setPosicion(double segundos)
@@ -89,7 +126,7 @@ void ReproductorQt::setPosicion(double segundos)
     if (!valido_)
         return;
     const qint64 ms = qint64(std::max(0.0, segundos) * 1000.0);
-    QMetaObject::invokeMethod(motor_, [m = motor_, p = pieza_, ms] { m->Posicion(p, ms); }, Qt::QueuedConnection);
+    enlace_->Orden(0, [p = pieza_, ms](Motor& m) { m.Posicion(p, ms); });
 }
 
 void ReproductorQt::alEmpezar(quint64 jugada)
@@ -132,3 +169,5 @@ void ReproductorQt::avisaFin()
     pedido_ = false;
     emit terminaPieza();
 }
+
+#include "ReproductorQt.moc"

@@ -1,16 +1,15 @@
 #pragma once
 #include "Reproductor.h"
 
-#include <atomic>
-
-class MotorSonido;
+class EnlaceMotor;
 
 // A media player over QMediaPlayer. Never shows a dialog and never waits:
-// the back-end runs in the media thread (HiloSonido, MotorSonido), so no
-// command blocks the game, not even the first one while GStreamer starts.
-// A missing or broken file ends the piece at once, right after the call
-// returns (terminaPieza still comes, so the background tune is never left
-// waiting for an end that cannot arrive; empiezaPieza does not). On a
+// the back-end runs in the media thread (HiloSonido, a Motor of the library
+// OrvaliaSonido), so no command blocks the game, not even the first ones
+// while GStreamer starts. A missing or broken file ends the piece at once,
+// right after the call returns (terminaPieza still comes, so the background
+// tune is never left waiting for an end that cannot arrive; empiezaPieza
+// does not); so does every piece when the back-end cannot be loaded. On a
 // machine without a sound device GStreamer plays into a clocked null sink,
 // so pieces take their real length and end as usual.
 class ReproductorQt : public Reproductor {
@@ -44,8 +43,7 @@ private:
     void terminaLuego();  // the end of an unplayable piece, after the caller returns
     void avisaFin();
 
-    std::atomic<quint64> vigente_{0};  // the newest piece, read by the motor
-    MotorSonido* motor_;               // lives in the media thread
+    EnlaceMotor* enlace_;  // lives in the media thread, with the motor
     QString archivo_;
     float volumen_ = 1.0f;
     bool autoInicio_ = false;

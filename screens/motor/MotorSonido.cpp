@@ -3,31 +3,30 @@
 #include <QAudioOutput>
 #include <QTimer>
 
-MotorSonido::MotorSonido(const std::atomic<quint64>& vigente) : vigente_(vigente) {}
-
-MotorSonido::~MotorSonido()
+extern "C" Q_DECL_EXPORT Motor* orvalia_crear_motor(const std::atomic<quint64>* vigente, AvisosMotor* avisos)
 {
-    // Quietly: no notifications while the player goes away.
-    if (player_) {
-        player_->disconnect(this);
-        if (!cargando())
-            player_->stop();
-    }
+    return new MotorSonido(*vigente, *avisos);
 }
 
-void MotorSonido::Iniciar()
+MotorSonido::MotorSonido(const std::atomic<quint64>& vigente, AvisosMotor& avisos)
+    : vigente_(vigente), avisos_(avisos), esperaCarga_(new QTimer(this)), player_(new QMediaPlayer(this)),
+      salida_(new QAudioOutput(this))
 {
-    player_ = new QMediaPlayer(this);
-    salida_ = new QAudioOutput(this);
-    salida_->setVolume(volumen_);
     player_->setAudioOutput(salida_);
     connect(player_, &QMediaPlayer::playbackStateChanged, this, &MotorSonido::alCambiarEstado);
     connect(player_, &QMediaPlayer::mediaStatusChanged, this, &MotorSonido::alCambiarMedio);
     connect(player_, &QMediaPlayer::errorOccurred, this, [this] { alFallar(); });
-    esperaCarga_ = new QTimer(this);
     esperaCarga_->setSingleShot(true);
     esperaCarga_->setInterval(3000);
     connect(esperaCarga_, &QTimer::timeout, this, [this] { sueltaOrdenes(true); });
+}
+
+MotorSonido::~MotorSonido()
+{
+    // Quietly: no notifications while the player goes away.
+    player_->disconnect(this);
+    if (!cargando())
+        player_->stop();
 }
 
 bool MotorSonido::cargando() const { return player_->mediaStatus() == QMediaPlayer::LoadingMedia; }
@@ -97,11 +96,7 @@ void MotorSonido::Posicion(quint64 pieza, qint64 ms)
         orden([this, ms] { player_->setPosition(ms); });
 }
 
-void MotorSonido::Volumen(float lineal)
-{
-    volumen_ = lineal;
-    salida_->setVolume(lineal);
-}
+void MotorSonido::Volumen(float lineal) { salida_->setVolume(lineal); }
 
 // The play state as the back-end has it now, passed on when it changed. Read
 // after every command and notification: the back-end does not always say
@@ -111,7 +106,7 @@ void MotorSonido::estado()
     const bool si = player_->playbackState() == QMediaPlayer::PlayingState;
     if (si != sonando_) {
         sonando_ = si;
-        emit sonando(si);
+        avisos_.sonando(si);
     }
 }
 
@@ -127,7 +122,7 @@ void MotorSonido::alCambiarMedio(QMediaPlayer::MediaStatus status)
         QTimer::singleShot(0, this, [this] { sueltaOrdenes(false); });
     estado();
     if (status == QMediaPlayer::EndOfMedia) {
-        emit termina(pieza_);
+        avisos_.termina(pieza_);
     } else if (status == QMediaPlayer::InvalidMedia) {
         alFallar();
     } else {
@@ -145,7 +140,7 @@ void MotorSonido::avisaInicio()
     if (st != QMediaPlayer::BufferedMedia && st != QMediaPlayer::BufferingMedia)
         return;
     jugadaAvisada_ = jugada_;
-    emit empieza(jugada_);
+    avisos_.empieza(jugada_);
 }
 
 void MotorSonido::alFallar()
@@ -155,5 +150,5 @@ void MotorSonido::alFallar()
     valido_ = false;
     orden([this] { player_->stop(); });
     estado();
-    emit falla(pieza_);
+    avisos_.falla(pieza_);
 }
