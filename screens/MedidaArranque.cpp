@@ -29,7 +29,7 @@ void Marca(const char* paso)
         pasos.append({QString::fromLatin1(paso), double(reloj.nsecsElapsed()) / 1e6});
 }
 
-qint64 Transcurrido() { return reloj.isValid() ? reloj.elapsed() : 0; }
+double Transcurrido() { return reloj.isValid() ? double(reloj.nsecsElapsed()) / 1e6 : 0; }
 
 QString Informe()
 {

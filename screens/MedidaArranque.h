@@ -10,7 +10,7 @@ namespace MedidaArranque {
 bool Activa();
 void Iniciar();                // main's first line
 void Marca(const char* paso);  // the step just ended
-qint64 Transcurrido();         // ms since Iniciar
+double Transcurrido();         // ms since Iniciar
 QString Informe();             // the steps, one a line
 
 }  // namespace MedidaArranque

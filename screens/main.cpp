@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     TeclaAyuda f1;
     app.installEventFilter(&f1);
     if (MedidaArranque::Activa()) {
-        std::printf("%lld\n", static_cast<long long>(MedidaArranque::Transcurrido()));
+        std::printf("%.1f\n", MedidaArranque::Transcurrido());
         std::fflush(stdout);
         HiloSonido::Sincronizar();
         MedidaArranque::Marca("sonido");

@@ -131,7 +131,7 @@ int main(int argc, char** argv)
             antes = ms;
         }
         if (!inf.pasos.empty())
-            pasos[QStringLiteral("resto")].push_back(inf.listo - antes);
+            pasos[QStringLiteral("resto")].push_back(std::max(0.0, inf.listo - antes));
     }
     const double mj = mediana(j), mf = mediana(f);
     std::printf("start-up, median of %d runs each, taking turns (platform %s)\n", kVeces,
@@ -140,7 +140,7 @@ int main(int argc, char** argv)
     std::printf("  one Qt Widgets window:       %8.1f ms\n", mf);
     std::printf("  ratio:                       %8.2f\n", mj / mf);
     std::printf("where Orvalia's time goes (medians of each step, ms):\n");
-    std::printf("  %8.1f  before main: the program and its libraries loaded\n", mediana(antesDeMain));
+    std::printf("  %8.1f  before main: the process started, the program and its libraries loaded\n", mediana(antesDeMain));
     for (const QString& paso : orden)
         std::printf("  %8.1f  %s\n", mediana(pasos[paso]), descripcion(paso));
     if (pasos.count(QStringLiteral("resto")))
