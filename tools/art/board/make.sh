@@ -1,6 +1,6 @@
 #!/bin/sh
 # Remakes the board's pictures: both sets in data/Imágenes, the design set
-# (built into the program) in screens/diseno. The buttons as GIF (drawn as
+# (built into the program) in screens/imagenes. The buttons as GIF (drawn as
 # PNG, then converted with ImageMagick, since Qt writes no GIF), the central
 # picture as JPEG. Usage: make.sh BUILD_DIR
 set -e
@@ -9,7 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../../.." && pwd)
 . "$here/../comun.sh"
 arte_pintar board arte_tablero
-diseno="$root/screens/diseno"
+diseno="$root/screens/imagenes"
 mkdir -p "$diseno"
 gif() { convert "$1" -strip +dither -colors 255 "$2"; }
 for png in "$work"/png/*.png; do
