@@ -10,6 +10,7 @@ namespace HiloSonido {
 namespace {
 QThread* hilo = nullptr;
 QObject* ancla = nullptr;  // lives in the thread: what is queued to it runs there, in order
+FabricaMotor sustituta = nullptr;  // read and written in the thread only
 constexpr unsigned long EsperaFinal = 3000;  // ms
 }
 
@@ -32,15 +33,30 @@ void Ejecutar(std::function<void()> f)
     QMetaObject::invokeMethod(ancla, std::move(f), Qt::QueuedConnection);
 }
 
+void FijarFabrica(FabricaMotor f)
+{
+    Ejecutar([f] { sustituta = f; });
+}
+
 FabricaMotor Fabrica()
 {
-    static FabricaMotor fabrica = [] {
-        // Left loaded for the rest of the run: motors live until its end.
-        auto* biblioteca = new QLibrary(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("OrvaliaSonido")));
-        auto f = reinterpret_cast<FabricaMotor>(biblioteca->resolve(NombreFabricaMotor));
-        if (!f)
-            qWarning("no sound: %s", qPrintable(biblioteca->errorString()));
-        return f;
+    if (sustituta)
+        return sustituta;
+    static const FabricaMotor fabrica = [] {
+        // Beside the program (build tree, portable install), else where a
+        // package lays the program's libraries. Left loaded for the rest of
+        // the run: motors live until its end.
+        const QDir programa(QCoreApplication::applicationDirPath());
+        QString error;
+        for (const QString& carpeta : {programa.path(), programa.filePath(QStringLiteral("../lib/games/orvalia"))}) {
+            auto* biblioteca = new QLibrary(QDir(carpeta).filePath(QStringLiteral("OrvaliaSonido")));
+            if (auto f = reinterpret_cast<FabricaMotor>(biblioteca->resolve(NombreFabricaMotor)))
+                return f;
+            error = biblioteca->errorString();
+            delete biblioteca;
+        }
+        qWarning("no sound: %s", qPrintable(error));
+        return FabricaMotor(nullptr);
     }();
     return fabrica;
 }

@@ -21,6 +21,10 @@ void Ejecutar(std::function<void()> f);
 // the program, loaded on first call; null (and said once) when it cannot be
 // loaded: the game then plays without sound. Called in the media thread.
 FabricaMotor Fabrica();
+// Players built from now on get their motor from f instead (tests; a
+// factory that gives none stands for a missing library); null: the library
+// again.
+void FijarFabrica(FabricaMotor f);
 
 // Returns once the thread has run every command given to it so far (the
 // start-up benchmark times the sound back-end with it). At once if the
