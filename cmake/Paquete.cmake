@@ -2,7 +2,7 @@
 # out games and packs it into orvalia_<version>-1_amd64.deb:
 #
 #   /usr/games/orvalia, /usr/games/orvalia-qdb     the program (lower case) and the tool
-#   /usr/lib/games/orvalia/                        the two control libraries
+#   /usr/lib/games/orvalia/                        the two control libraries, the sound back-end
 #   /usr/share/games/orvalia/                      pictures, sounds, help, QBase.qdb, QBase.bak
 #   /usr/share/applications, icons, metainfo, man, doc
 #
@@ -16,7 +16,7 @@ set(ORVALIA_LIBS_PAQUETE lib/games/orvalia)
 set(paq COMPONENT paquete EXCLUDE_FROM_ALL)
 
 install(TARGETS Orvalia orvalia-qdb RUNTIME DESTINATION games ${paq})
-install(TARGETS Respuesta Comodines LIBRARY DESTINATION ${ORVALIA_LIBS_PAQUETE} ${paq})
+install(TARGETS Respuesta Comodines OrvaliaSonido LIBRARY DESTINATION ${ORVALIA_LIBS_PAQUETE} ${paq})
 # Debian names programs in lower case; the build tree keeps bin/Orvalia. The
 # program's RUNPATH (screens/) finds the libraries relative to itself, so an
 # unpacked copy of the package runs wherever it lies.
