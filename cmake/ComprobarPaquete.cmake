@@ -77,6 +77,7 @@ if(r)
 endif()
 foreach(f usr/games/orvalia usr/games/orvalia-qdb usr/games/orvalia-editor
           usr/lib/games/orvalia/libRespuesta.so usr/lib/games/orvalia/libComodines.so
+          usr/lib/games/orvalia/libOrvaliaSonido.so
           usr/share/games/orvalia/QBase.qdb usr/share/games/orvalia/QBase.bak
           usr/share/games/orvalia/Orvalia.html "usr/share/games/orvalia/Imágenes/NP.ico"
           usr/share/games/orvalia/MP3/sonido0.mp3

@@ -3,7 +3,7 @@
 #
 #   /usr/games/orvalia, /usr/games/orvalia-qdb     the program (lower case), the tool
 #   /usr/games/orvalia-editor                      and the question editor
-#   /usr/lib/games/orvalia/                        the two control libraries
+#   /usr/lib/games/orvalia/                        the two control libraries, the sound back-end
 #   /usr/share/games/orvalia/                      pictures, sounds, help, QBase.qdb, QBase.bak
 #   /usr/share/applications, icons, metainfo, man, doc
 #
@@ -17,7 +17,7 @@ set(ORVALIA_LIBS_PAQUETE lib/games/orvalia)
 set(paq COMPONENT paquete EXCLUDE_FROM_ALL)
 
 install(TARGETS Orvalia orvalia-qdb orvalia-editor RUNTIME DESTINATION games ${paq})
-install(TARGETS Respuesta Comodines LIBRARY DESTINATION ${ORVALIA_LIBS_PAQUETE} ${paq})
+install(TARGETS Respuesta Comodines OrvaliaSonido LIBRARY DESTINATION ${ORVALIA_LIBS_PAQUETE} ${paq})
 # Debian names programs in lower case; the build tree keeps bin/Orvalia. The
 # program's RUNPATH (screens/) finds the libraries relative to itself, so an
 # unpacked copy of the package runs wherever it lies.

@@ -103,6 +103,19 @@ double Timer::fraccionRestante() const
     return qBound(0.0, resto / limite_, 1.0);
 }
 
+namespace {
+// The ring's side and its stroke, for a box.
+double ladoAnillo(QSizeF caja) { return qMin(caja.width(), caja.height()) * 0.86; }
+double grosorAnillo(double lado) { return qMax(2.0, lado * 0.11); }
+}
+
+int Timer::letraCifras(QSizeF caja, int restante)
+{
+    const double lado = ladoAnillo(caja - QSizeF(2, 2));
+    const double anillo = lado - grosorAnillo(lado);
+    return qMax(6, int(anillo * (restante >= 100 ? 0.36 : 0.48)));
+}
+
 void Timer::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -118,8 +131,8 @@ void Timer::paintEvent(QPaintEvent*)
     p.drawRoundedRect(caja, radioCaja, radioCaja);
 
     // The ring: a dim track with the remaining part lit over it.
-    const double lado = qMin(caja.width(), caja.height()) * 0.86;
-    const double grosor = qMax(2.0, lado * 0.11);
+    const double lado = ladoAnillo(caja.size());
+    const double grosor = grosorAnillo(lado);
     QRectF anillo(0, 0, lado - grosor, lado - grosor);
     anillo.moveCenter(caja.center());
 
@@ -144,7 +157,7 @@ void Timer::paintEvent(QPaintEvent*)
     QFont f(QStringLiteral("Arial"));
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     f.setBold(true);
-    f.setPixelSize(qMax(6, int(anillo.height() * (restante_ >= 100 ? 0.36 : 0.48))));
+    f.setPixelSize(LetraCifras());
     p.setFont(f);
     p.setPen(restante_ <= kUltimos ? color : kOro);
     p.drawText(anillo, Qt::AlignCenter, QString::number(restante_));

@@ -24,6 +24,11 @@ public:
 
     QSize sizeHint() const override { return {113, 65}; }
 
+    // Pixel size of the seconds in a box of that size: they fill the ring,
+    // which fills the box's height, so they grow with the board.
+    static int letraCifras(QSizeF caja, int restante);
+    int LetraCifras() const { return letraCifras(size(), restante_); }
+
 public slots:
     // One second gone while running. The clock calls it; tests call it to
     // count without waiting.

@@ -29,10 +29,10 @@ QLabel* etiqueta(QWidget* padre, const QString& texto, const char* color, QRect 
 }
 
 // A picture from the board's own resources, standing in until the first
-// layout reads the files beside the program.
+// layout reads the files beside the program, and kept where they are missing.
 QPixmap imagenDiseno(Imagen i, QSize tam)
 {
-    QPixmap p(QStringLiteral(":/tablero") + archivoImagen(i, false).mid(10));
+    QPixmap p(recursoDiseno(i));
     if (p.isNull()) {
         p = QPixmap(tam);
         p.fill(Qt::transparent);

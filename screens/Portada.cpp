@@ -53,10 +53,11 @@ Portada::Portada(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     pal.setColor(QPalette::WindowText, Qt::white);
     label3_->setPalette(pal);
 
-    // The title and the label stay in front of the pictures they overlap.
-    image2_[0]->raise();
-    image2_[1]->raise();
-    label3_->raise();
+    // Stacked as the window lists them: the six pictures in front of the
+    // title and the label, so a scene is shown whole where it overlaps the
+    // title (the label is gone before the first scene shows).
+    for (int k = 1; k <= 6; ++k)
+        image1_[size_t(k)]->raise();
 
     timer_.setInterval(Intervalo);
     connect(&timer_, &QTimer::timeout, this, &Portada::Timer1_Timer);

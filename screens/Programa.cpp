@@ -5,6 +5,7 @@
 #include "EnlaceVentanas.h"
 #include "Estadisticas.h"
 #include "ImagenesPrograma.h"
+#include "MedidaArranque.h"
 #include "Portada.h"
 #include "Pregunta.h"
 #include "Tablero.h"
@@ -15,13 +16,16 @@
 std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada)
 {
     LeerAjustesInicio(m, a);
+    MedidaArranque::Marca("ajustes");
     auto t = std::make_unique<Tablero>(m, a);
+    MedidaArranque::Marca("tablero");
     if (portada)
         QObject::connect(t.get(), &Tablero::cargado, portada, &Portada::OcultarEspera);
     if (!t->Cargar()) {
         QMessageBox::critical(nullptr, Pregunta::TituloError(), Pregunta::MensajeError());
         return nullptr;
     }
+    MedidaArranque::Marca("carga");
     t->setWindowTitle(QStringLiteral("Orvalia"));
     EnlazarVentanas(*t, m, a);
     // A second copy on the same base plays without saving and says so once.
@@ -35,5 +39,6 @@ std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada
     }
     if (portada)
         portada->PonerTitulo(ImagenesPrograma::Titulo());
+    MedidaArranque::Marca("ventanas");
     return t;
 }

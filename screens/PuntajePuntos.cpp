@@ -34,6 +34,21 @@ QString Puntos::PuntosGanados() const
     return nivel_ <= 0 ? QStringLiteral("0") : TextoPremio(nivel_ - 1);
 }
 
+namespace {
+// Rows follow the height, so the ladder grows with the board.
+double altoFila(double altoCaja) { return (altoCaja - 2 * qMax(1.0, altoCaja * 0.012)) / Premios::PasoMaximo; }
+}
+
+Puntos::Letras Puntos::letras(QSizeF caja)
+{
+    // A row holds text up to about three quarters of its height; a box
+    // narrower than the design board's 105 px shrinks it further, so that
+    // "10 000" and the step number stay apart.
+    const double alto = altoFila(caja.height() - 1);
+    const double ancho = caja.width() - 1;
+    return {qMax(4, int(qMin(alto * 0.70, ancho * 0.12))), qMax(5, int(qMin(alto * 0.80, ancho * 0.14)))};
+}
+
 void Puntos::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -48,19 +63,19 @@ void Puntos::paintEvent(QPaintEvent*)
     const double esquina = qMin(caja.width(), caja.height()) * 0.06;
     p.drawRoundedRect(caja, esquina, esquina);
 
-    // Rows follow the height, so the ladder grows with the board.
     const int pasos = Premios::PasoMaximo;
     const double margen = qMax(1.0, caja.height() * 0.012);
-    const double alto = (caja.height() - 2 * margen) / pasos;
+    const double alto = altoFila(caja.height());
     const double izq = caja.left() + qMax(2.0, caja.width() * 0.04);
     const double der = caja.right() - qMax(2.0, caja.width() * 0.04);
 
     QFont f(QStringLiteral("Arial"));
     f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     f.setBold(true);
-    f.setPixelSize(qMax(5, int(alto * 0.62)));
+    const Letras l = letras(size());
+    f.setPixelSize(l.grande);
     QFont chica = f;
-    chica.setPixelSize(qMax(4, int(alto * 0.5)));
+    chica.setPixelSize(l.chica);
 
     for (int escalon = pasos; escalon >= 1; --escalon) {
         const double top = caja.top() + margen + (pasos - escalon) * alto;

@@ -15,6 +15,15 @@ public:
 
     QSize sizeHint() const override { return {105, 285}; }
 
+    // Pixel sizes of the ladder's text in a box of that size: the step
+    // numbers and plain prizes (chica), the guaranteed and current prizes
+    // (grande). They grow with the box's width as far as its rows allow.
+    struct Letras {
+        int chica, grande;
+    };
+    static Letras letras(QSizeF caja);
+    int LetraMenor() const { return letras(size()).chica; }
+
 protected:
     void paintEvent(QPaintEvent*) override;
 

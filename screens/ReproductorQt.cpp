@@ -1,58 +1,68 @@
 #include "ReproductorQt.h"
 
 #include "CabeceraMp3.h"
+#include "HiloSonido.h"
+#include "Motor.h"
 
-#include <QAudioOutput>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
 
-ReproductorQt::ReproductorQt(QObject* parent)
-    : Reproductor(parent), player_(new QMediaPlayer(this)), salida_(new QAudioOutput(this))
+// The player's half in the media thread: it holds the motor, runs the
+// player's commands on it and turns the motor's news into signals, which
+// reach the player queued. Without a back-end every piece fails at once.
+class EnlaceMotor : public QObject, public AvisosMotor {
+    Q_OBJECT
+public:
+    std::atomic<quint64> vigente{0};  // the newest piece, read by the motor
+    Motor* motor = nullptr;
+
+    void sonando(bool si) override { emit haySonido(si); }
+    void empieza(quint64 jugada) override { emit empezo(jugada); }
+    void termina(quint64 pieza) override { emit termino(pieza); }
+    void falla(quint64 pieza) override { emit fallo(pieza); }
+
+    // Runs f on the motor in the media thread; with no back-end the piece fails.
+    void Orden(quint64 pieza, std::function<void(Motor&)> f)
+    {
+        HiloSonido::Ejecutar([this, pieza, f = std::move(f)] {
+            if (motor)
+                f(*motor);
+            else if (pieza)
+                emit fallo(pieza);
+        });
+    }
+
+signals:
+    void haySonido(bool si);
+    void empezo(quint64 jugada);
+    void termino(quint64 pieza);
+    void fallo(quint64 pieza);
+};
+
+ReproductorQt::ReproductorQt(QObject* parent) : Reproductor(parent), enlace_(new EnlaceMotor)
 {
-    player_->setAudioOutput(salida_);
-    connect(player_, &QMediaPlayer::playbackStateChanged, this, &ReproductorQt::alCambiarEstado);
-    connect(player_, &QMediaPlayer::mediaStatusChanged, this, &ReproductorQt::alCambiarMedio);
-    connect(player_, &QMediaPlayer::errorOccurred, this, [this] { alFallar(); });
-    esperaCarga_.setSingleShot(true);
-    esperaCarga_.setInterval(3000);
-    connect(&esperaCarga_, &QTimer::timeout, this, [this] { sueltaOrdenes(true); });
+    enlace_->moveToThread(HiloSonido::Hilo());
+    connect(enlace_, &EnlaceMotor::haySonido, this, [this](bool si) { sonando_ = si; });
+    connect(enlace_, &EnlaceMotor::empezo, this, &ReproductorQt::alEmpezar);
+    connect(enlace_, &EnlaceMotor::termino, this, &ReproductorQt::alTerminar);
+    connect(enlace_, &EnlaceMotor::fallo, this, &ReproductorQt::alFallar);
+    HiloSonido::Ejecutar([e = enlace_] {
+        if (const FabricaMotor crear = HiloSonido::Fabrica())
+            e->motor = crear(&e->vigente, e);
+    });
 }
 
 ReproductorQt::~ReproductorQt()
 {
-    // Quietly: no notifications while the board is going away.
-    player_->disconnect(this);
-    if (!cargando())
-        player_->stop();
-}
-
-bool ReproductorQt::cargando() const { return player_->mediaStatus() == QMediaPlayer::LoadingMedia; }
-
-void ReproductorQt::orden(std::function<void()> f)
-{
-    ordenes_.push_back(std::move(f));
-    sueltaOrdenes(false);
-}
-
-// Runs the held commands while no file is loading. A command that starts a
-// load leaves the rest for when that load is over; the wait runs out after a
-// few seconds, so a load that never ends cannot hold the player forever.
-void ReproductorQt::sueltaOrdenes(bool forzar)
-{
-    while (!ordenes_.empty() && (forzar || !cargando())) {
-        forzar = false;
-        auto f = std::move(ordenes_.front());
-        ordenes_.erase(ordenes_.begin());
-        f();
-        if (cargando())
-            esperaCarga_.start();
-    }
-    if (ordenes_.empty())
-        esperaCarga_.stop();
-    else if (!esperaCarga_.isActive())
-        esperaCarga_.start();
+    // Quietly: no notifications while the board is going away. The motor
+    // stops its piece and goes in its own thread, after its last commands.
+    enlace_->disconnect(this);
+    HiloSonido::Ejecutar([e = enlace_] {
+        delete e->motor;
+        delete e;
+    });
 }
 
 float ReproductorQt::aLineal(int centesimasDb)
@@ -66,31 +76,29 @@ float ReproductorQt::aLineal(int centesimasDb)
 
 void ReproductorQt::setArchivo(const QString& ruta)
 {
-    ++pieza_;
+    const quint64 pieza = ++pieza_;
+    enlace_->vigente.store(pieza);
     archivo_ = ruta;
     pedido_ = false;
     finAvisado_ = false;
-    // The older piece's held commands go with it.
-    ordenes_.clear();
     const QFileInfo info(ruta);
     // A missing or plainly broken file never reaches the back-end: GStreamer
     // stalls a second on the next command after a file it could not load.
     valido_ = info.isFile() && PareceMp3(ruta);
     const QUrl fuente = valido_ ? QUrl::fromLocalFile(info.absoluteFilePath()) : QUrl();
-    // Dropping the old piece is no end of it: no notification for it.
-    orden([this, fuente] {
-        player_->stop();
-        player_->setSource(fuente);
-    });
+    // An empty source only drops the old piece: no failure to report for it.
+    enlace_->Orden(valido_ ? pieza : 0, [pieza, fuente](Motor& m) { m.Fuente(pieza, fuente); });
     if (autoInicio_)
         reproducir();
 }
 
 void ReproductorQt::setAutoInicio(bool si) { autoInicio_ = si; }
 
-void ReproductorQt::setVolumen(int centesimasDb) { salida_->setVolume(aLineal(centesimasDb)); }
-
-float ReproductorQt::volumenLineal() const { return salida_->volume(); }
+void ReproductorQt::setVolumen(int centesimasDb)
+{
+    volumen_ = aLineal(centesimasDb);
+    enlace_->Orden(0, [v = volumen_](Motor& m) { m.Volumen(v); });
+}
 
 void ReproductorQt::reproducir()
 {
@@ -99,74 +107,56 @@ void ReproductorQt::reproducir()
     pedido_ = true;
     finAvisado_ = false;
     inicioAvisado_ = false;
+    const quint64 jugada = ++jugada_;
     if (!valido_) {
         terminaLuego();
         return;
     }
-    orden([this] {
-        player_->play();
-        avisaInicio();
-    });
+    enlace_->Orden(pieza_, [p = pieza_, jugada](Motor& m) { m.Tocar(p, jugada); });
 }
 
 void ReproductorQt::detener()
 {
     pedido_ = false;
-    orden([this] { player_->stop(); });
+    enlace_->Orden(0, [p = pieza_](Motor& m) { m.Parar(p); });
 }
 
 void ReproductorQt::setPosicion(double segundos)
 {
-    if (valido_) {
-        const qint64 ms = qint64(std::max(0.0, segundos) * 1000.0);
-        orden([this, ms] { player_->setPosition(ms); });
-    }
-}
-
-bool ReproductorQt::reproduciendo() const { return player_->playbackState() == QMediaPlayer::PlayingState; }
-
-void ReproductorQt::alCambiarEstado(QMediaPlayer::PlaybackState) { avisaInicio(); }
-
-void ReproductorQt::alCambiarMedio(QMediaPlayer::MediaStatus status)
-{
-    if (status != QMediaPlayer::LoadingMedia && !ordenes_.empty())
-        QTimer::singleShot(0, this, [this] { sueltaOrdenes(false); });
-    if (status == QMediaPlayer::EndOfMedia)
-        avisaFin();
-    else if (status == QMediaPlayer::InvalidMedia)
-        alFallar();
-    else
-        avisaInicio();
-}
-
-// The state turns to playing before the file is even read; the start is
-// reported only once the file proved playable, so a broken one reports none.
-void ReproductorQt::avisaInicio()
-{
-    if (inicioAvisado_ || !valido_ || player_->playbackState() != QMediaPlayer::PlayingState)
+    if (!valido_)
         return;
-    const auto st = player_->mediaStatus();
-    if (st != QMediaPlayer::BufferedMedia && st != QMediaPlayer::BufferingMedia)
+    const qint64 ms = qint64(std::max(0.0, segundos) * 1000.0);
+    enlace_->Orden(0, [p = pieza_, ms](Motor& m) { m.Posicion(p, ms); });
+}
+
+void ReproductorQt::alEmpezar(quint64 jugada)
+{
+    if (jugada != jugada_ || inicioAvisado_ || !pedido_)
         return;
     inicioAvisado_ = true;
     emit empiezaPieza();
 }
 
-void ReproductorQt::alFallar()
+void ReproductorQt::alTerminar(quint64 pieza)
 {
-    if (!valido_)
+    if (pieza == pieza_ && pedido_)
+        avisaFin();
+}
+
+void ReproductorQt::alFallar(quint64 pieza)
+{
+    if (pieza != pieza_ || !valido_)
         return;
     valido_ = false;
-    orden([this] { player_->stop(); });
     if (pedido_)
-        terminaLuego();
+        avisaFin();
 }
 
 void ReproductorQt::terminaLuego()
 {
-    const quint64 pieza = pieza_;
-    QTimer::singleShot(0, this, [this, pieza] {
-        if (pieza == pieza_ && pedido_)
+    const quint64 jugada = jugada_;
+    QTimer::singleShot(0, this, [this, jugada] {
+        if (jugada == jugada_ && pedido_)
             avisaFin();
     });
 }
@@ -179,3 +169,5 @@ void ReproductorQt::avisaFin()
     pedido_ = false;
     emit terminaPieza();
 }
+
+#include "ReproductorQt.moc"

@@ -1,5 +1,7 @@
 #include "Almacen.h"
 #include "Ayuda.h"
+#include "HiloSonido.h"
+#include "MedidaArranque.h"
 #include "Modulo.h"
 #include "Portada.h"
 #include "Programa.h"
@@ -8,7 +10,6 @@
 #include "UnaPregunta.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -17,13 +18,15 @@
 // which loads the board; the board comes up after twelve seconds or a click.
 //
 // With ORVALIA_MEDIR_ARRANQUE set the program prints the milliseconds from
-// main to the board being ready and ends there (the start-up benchmark); with
-// ORVALIA_UNA_PREGUNTA it plays one question and closes (the install test).
+// main to the board being ready, then the time of each step and of the sound
+// back-end's start (which runs alongside, in its own thread), and ends (the
+// start-up benchmark); with ORVALIA_UNA_PREGUNTA it plays one question and
+// closes (the install test).
 int main(int argc, char** argv)
 {
-    QElapsedTimer reloj;
-    reloj.start();
+    MedidaArranque::Iniciar();
     QApplication app(argc, argv);
+    MedidaArranque::Marca("qt");
     TraducirQt(app);
     // Names the menu entry the windows belong to (the taskbar's icon on Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orvalia.Orvalia"));
@@ -37,6 +40,7 @@ int main(int argc, char** argv)
         tablero->show();
     };
     const bool listo = portada.Cargar([&] {
+        MedidaArranque::Marca("portada");
         tablero = IniciarPrograma(m, a, &portada);
         return tablero != nullptr;
     });
@@ -46,9 +50,12 @@ int main(int argc, char** argv)
     // F1 opens the help wherever it is pressed.
     TeclaAyuda f1;
     app.installEventFilter(&f1);
-    if (qEnvironmentVariableIsSet("ORVALIA_MEDIR_ARRANQUE")) {
-        std::printf("%lld\n", static_cast<long long>(reloj.elapsed()));
+    if (MedidaArranque::Activa()) {
+        std::printf("%.1f\n", MedidaArranque::Transcurrido());
         std::fflush(stdout);
+        HiloSonido::Sincronizar();
+        MedidaArranque::Marca("sonido");
+        std::printf("%s", qPrintable(MedidaArranque::Informe()));
         return 0;
     }
     if (qEnvironmentVariableIsSet("ORVALIA_UNA_PREGUNTA"))

@@ -24,13 +24,22 @@ void Coloca(QWidget* w, qint16 X, qint16 Y, qint16 W, qint16 H, float SW, float 
         w->resize(w->width(), pixeles(float(H) * SH / float(Alto)));
 }
 
-QString archivoImagen(Imagen i, bool grande)
+namespace {
+QLatin1String nombreImagen(Imagen i)
 {
     static const char* const nombres[NumImagenes] = {"Inic", "Opci", "Resp", "Reti", "Sigu", "Cent"};
-    const QString ext = i == ImgCent ? QStringLiteral(".jpg") : QStringLiteral(".gif");
-    return QStringLiteral("\\Imágenes\\") + QLatin1String(nombres[i]) +
-           (grande ? QStringLiteral("_big") : QStringLiteral("_sml")) + ext;
+    return QLatin1String(nombres[i]);
 }
+QString extension(Imagen i) { return i == ImgCent ? QStringLiteral(".jpg") : QStringLiteral(".gif"); }
+}
+
+QString archivoImagen(Imagen i, bool grande)
+{
+    return QStringLiteral("\\Imágenes\\") + nombreImagen(i) +
+           (grande ? QStringLiteral("_big") : QStringLiteral("_sml")) + extension(i);
+}
+
+QString recursoDiseno(Imagen i) { return QStringLiteral(":/tablero/") + nombreImagen(i) + extension(i); }
 
 QFont fuente(int puntos, bool negrita)
 {

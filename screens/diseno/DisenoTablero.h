@@ -32,6 +32,9 @@ void Coloca(QWidget* w, qint16 X, qint16 Y, qint16 W, qint16 H, float SW, float 
 enum Imagen { ImgInic, ImgOpci, ImgResp, ImgReti, ImgSigu, ImgCent, NumImagenes };
 // "\Imágenes\Inic_big.gif" and so on, below the program's folder.
 QString archivoImagen(Imagen i, bool grande);
+// The design picture built into the program (":/tablero/Inic.gif"...): what
+// the board shows before its first layout and keeps if the file is missing.
+QString recursoDiseno(Imagen i);
 
 // The board's lettering: Arial (Liberation Sans where Arial is missing).
 QFont fuente(int puntos, bool negrita);

@@ -66,7 +66,7 @@ class TstDisenoTablero : public QObject {
 private slots:
     void init()
     {
-        if (!hayImagenes())
+        if (!hayImagenes() && QByteArray(QTest::currentTestFunction()) != "sinCarpetaDeImagenes")
             QSKIP("the pictures are not laid beside the program");
     }
 
@@ -161,6 +161,127 @@ private slots:
         QCOMPARE(a.el().cmdIniciar->pos(), QPoint(0, 0));
         a.t->showNormal();
         QTRY_COMPARE(a.el().znBot->geometry(), QRect(4, 462, 706, 40));
+    }
+
+    // The sizes players give the board: laptops, projectors, monitors, a 4K
+    // television. At each one nothing may be cut or covered: the picture
+    // buttons lie inside their container, the centre picture is whole, and
+    // the buttons, labels, ladder, countdown, lifelines and centre picture
+    // keep clear of each other (the answer boxes overlap by design).
+    void nadaCortadoNiTapado_data()
+    {
+        QTest::addColumn<QSize>("interior");
+        const QSize tamanos[] = {{640, 456},  {714, 508},   {800, 570},   {1023, 730},  {1024, 600},
+                                 {1024, 740}, {1280, 690},  {1366, 705},  {1440, 860},  {1600, 870},
+                                 {1920, 1050}, {2560, 1380}, {3840, 2100}};
+        for (const QSize& t : tamanos)
+            QTest::addRow("%dx%d", t.width(), t.height()) << t;
+    }
+    void nadaCortadoNiTapado()
+    {
+        QFETCH(QSize, interior);
+        ArnesTablero a;
+        tamanoInterior(a, interior.width(), interior.height());
+        const ElementosTablero& e = a.el();
+        auto enTablero = [&](const QWidget* w) { return QRect(w->mapTo(a.t.get(), QPoint(0, 0)), w->size()); };
+
+        QStringList fallos;
+        const QList<QPair<const char*, const QWidget*>> botones{{"cmdIniciar", e.cmdIniciar},
+                                                                {"cmdOpciones", e.cmdOpciones},
+                                                                {"cmdResponder", e.cmdResponder},
+                                                                {"cmdSigPreg", e.cmdSigPreg},
+                                                                {"cmdRetira", e.cmdRetira}};
+        for (const auto& [nombre, b] : botones) {
+            const QWidget* contenedor = b->parentWidget();
+            if (!contenedor->rect().contains(b->geometry()))
+                fallos << QLatin1String(nombre) + QStringLiteral(" cut by ") +
+                              (contenedor == e.znBot ? QStringLiteral("the bottom strip") : QStringLiteral("the board"));
+        }
+        const QSize imagen = e.Image1->pixmap().deviceIndependentSize().toSize();
+        if (imagen.width() > e.Image1->width() || imagen.height() > e.Image1->height())
+            fallos << QStringLiteral("centre picture cut by its box");
+        // What of the centre picture is seen: its box's top-left corner on.
+        const QRect centro(e.Image1->pos(), imagen.boundedTo(e.Image1->size()));
+
+        const QList<QPair<QString, QRect>> zonas{
+            {QStringLiteral("cmdIniciar"), enTablero(e.cmdIniciar)},
+            {QStringLiteral("cmdOpciones"), enTablero(e.cmdOpciones)},
+            {QStringLiteral("cmdResponder"), enTablero(e.cmdResponder)},
+            {QStringLiteral("cmdSigPreg"), enTablero(e.cmdSigPreg)},
+            {QStringLiteral("cmdRetira"), enTablero(e.cmdRetira)},
+            {QStringLiteral("lblNextPlayer"), enTablero(e.lblNextPlayer)},
+            {QStringLiteral("lblJugador"), enTablero(e.lblJugador)},
+            {QStringLiteral("txtPregunta"), enTablero(e.txtPregunta)},
+            {QStringLiteral("Puntos1"), enTablero(e.Puntos1)},
+            {QStringLiteral("Timer1"), enTablero(e.Timer1)},
+            {QStringLiteral("Comod"), enTablero(e.comod)},
+            {QStringLiteral("Image1"), centro},
+        };
+        // By design: cmdResponder and cmdSigPreg share one place and never show
+        // together; cmdIniciar shows only while the question text is blank.
+        const QSet<QString> permitidos{QStringLiteral("cmdResponder+cmdSigPreg"),
+                                       QStringLiteral("cmdIniciar+txtPregunta")};
+        for (qsizetype i = 0; i < zonas.size(); ++i)
+            for (qsizetype j = i + 1; j < zonas.size(); ++j) {
+                const QString par = zonas[i].first + QLatin1Char('+') + zonas[j].first;
+                if (!permitidos.contains(par) && zonas[i].second.intersects(zonas[j].second))
+                    fallos << par + QStringLiteral(" overlap");
+            }
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(QStringLiteral("; "))));
+    }
+
+    // The ladder's and the countdown's text grow with the boxes the board
+    // gives them: readable on the design board, at least 12 px for the
+    // ladder's smallest text on a 1920 x 1050 board, never smaller on a
+    // larger one.
+    void letrasCrecenConSuCaja()
+    {
+        ArnesTablero a;
+        const ElementosTablero& e = a.el();
+        int escaleraAntes = 0, cuentaAntes = 0;
+        for (const QSize interior : {QSize(714, 508), QSize(1024, 600), QSize(1366, 705), QSize(1920, 1050),
+                                     QSize(3840, 2100)}) {
+            tamanoInterior(a, interior.width(), interior.height());
+            const int escalera = e.Puntos1->LetraMenor();
+            const int cuenta = e.Timer1->LetraCifras();
+            const QByteArray donde = QByteArray::number(interior.width()) + 'x' + QByteArray::number(interior.height());
+            QVERIFY2(escalera >= (interior.width() >= 1920 ? 12 : 10), donde + " ladder " + QByteArray::number(escalera));
+            QVERIFY2(escalera >= escaleraAntes, donde);
+            QVERIFY2(cuenta >= e.Timer1->height() / 3, donde + " countdown " + QByteArray::number(cuenta));
+            QVERIFY2(cuenta > cuentaAntes, donde);
+            escaleraAntes = escalera;
+            cuentaAntes = cuenta;
+        }
+    }
+
+    // A player who lost the "Imágenes" folder still sees every button and the
+    // centre picture: the built-in design pictures stay, at every size.
+    void sinCarpetaDeImagenes()
+    {
+        QTemporaryDir prog;
+        const QString antes = CarpetaPrograma();
+        FijarCarpetaPrograma(prog.path());
+        {
+            ArnesTablero a;
+            const ElementosTablero& e = a.el();
+            const QList<std::tuple<const char*, const QLabel*, QSize>> imagenes{
+                {"cmdIniciar", e.cmdIniciar, {211, 40}},     {"cmdOpciones", e.cmdOpciones, {140, 25}},
+                {"cmdResponder", e.cmdResponder, {245, 40}}, {"cmdSigPreg", e.cmdSigPreg, {288, 40}},
+                {"cmdRetira", e.cmdRetira, {186, 40}},       {"Image1", e.Image1, {177, 249}}};
+            for (const QSize interior : {QSize(714, 508), QSize(1428, 1016)}) {
+                tamanoInterior(a, interior.width(), interior.height());
+                for (const auto& [nombre, w, diseno] : imagenes) {
+                    const QImage img = w->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+                    QCOMPARE(img.size(), diseno);
+                    int opacos = 0;
+                    for (int y = 0; y < img.height(); ++y)
+                        for (int x = 0; x < img.width(); ++x)
+                            opacos += qAlpha(img.pixel(x, y)) == 255;
+                    QVERIFY2(opacos > img.width() * img.height() / 2, nombre);
+                }
+            }
+        }
+        FijarCarpetaPrograma(antes);
     }
 
     void imagenQueFaltaDejaLaAnterior()

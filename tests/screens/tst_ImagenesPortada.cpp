@@ -1,4 +1,6 @@
 #include "Altavoz.h"
+#include "Archivos.h"
+#include "ImagenesPrograma.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,6 +16,8 @@ private slots:
     void tamanos_data();
     void tamanos();
     void iconoDeVariosTamanos();
+    void tituloSobreFondoTransparente();
+    void iconoLeidoCuandoSeNecesita();
     void altavoz();
 
 private:
@@ -63,6 +67,40 @@ void TstImagenesPortada::iconoDeVariosTamanos()
     }
     std::sort(lados.begin(), lados.end());
     QCOMPARE(lados, (QList<int>{16, 32, 48, 256}));
+}
+
+// The title picture lays no band over the title screen: its ground is clear,
+// only the word and its line are drawn.
+void TstImagenesPortada::tituloSobreFondoTransparente()
+{
+    const QImage img = QImage(ruta(QStringLiteral("Orvalia.gif"))).convertToFormat(QImage::Format_ARGB32);
+    QVERIFY(!img.isNull());
+    int claros = 0, opacos = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            claros += qAlpha(img.pixel(x, y)) == 0;
+            opacos += qAlpha(img.pixel(x, y)) == 255;
+        }
+    const int todos = img.width() * img.height();
+    QCOMPARE(img.pixelColor(0, 0).alpha(), 0);
+    QVERIFY2(claros > todos / 2, qPrintable(QString::number(claros)));
+    QVERIFY2(opacos > todos / 20, qPrintable(QString::number(opacos)));  // the word is there
+}
+
+// The window icon is read from its file only when a window asks for it, and
+// then gives every size the file holds.
+void TstImagenesPortada::iconoLeidoCuandoSeNecesita()
+{
+    const QString antes = CarpetaPrograma();
+    FijarCarpetaPrograma(QCoreApplication::applicationDirPath());
+    const QIcon icono = ImagenesPrograma::Icono();
+    FijarCarpetaPrograma(antes);
+    QVERIFY(!icono.isNull());
+    QList<QSize> tamanos = icono.availableSizes();
+    std::sort(tamanos.begin(), tamanos.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
+    QCOMPARE(tamanos, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {256, 256}}));
+    QCOMPARE(icono.pixmap(48, 48).size(), QSize(48, 48));
+    QVERIFY(!icono.pixmap(48, 48).toImage().allGray());
 }
 
 void TstImagenesPortada::altavoz()

@@ -37,6 +37,7 @@ private slots:
     void clicEnImagenOFondo();
     void clicEnTituloOEtiquetaNoHaceNada();
     void tituloYEspera();
+    void escenasDelanteDelTitulo();
     void iconoDesdeTrabajoOPrograma();
 
 private:
@@ -185,6 +186,29 @@ void TstPortada::tituloYEspera()
     QCOMPARE(p.Image2(1)->pixmap().size(), QSize(406, 48));
     QCOMPARE(p.Image2(1)->pos(), QPoint(23, 288));
     p.PonerTitulo(QPixmap());  // a missing title picture is no error
+}
+
+// Where a scene overlaps the title picture, the scene is seen whole.
+void TstPortada::escenasDelanteDelTitulo()
+{
+    Portada p;
+    p.Cargar({});
+    p.Timer1().stop();
+    QPixmap titulo(406, 48);
+    titulo.fill(Qt::yellow);
+    p.PonerTitulo(titulo);
+    int solapadas = 0;
+    for (int k = 1; k <= 6; ++k) {
+        p.Timer1_Timer();
+        QLabel* escena = p.Image1(k);
+        QVERIFY(escena->isVisible());
+        const QRect comun = escena->geometry() & p.Image2(1)->geometry();
+        if (comun.isEmpty())
+            continue;
+        ++solapadas;
+        QCOMPARE(p.childAt(comun.center()), escena);
+    }
+    QCOMPARE(solapadas, 3);  // the ark, the tablets and the boat
 }
 
 void TstPortada::iconoDesdeTrabajoOPrograma()

@@ -1,3 +1,4 @@
+#include "HiloSonido.h"
 #include "Modulo.h"
 #include "ReproductorQt.h"
 #include "Sonido.h"
@@ -186,6 +187,33 @@ private slots:
         QCOMPARE(termina.size(), 1);
         QCOMPARE(empieza.size(), 0);
         QVERIFY(!mp1.reproduciendo());
+    }
+
+    // Without its back-end library the game plays on in silence: every piece
+    // ends at once and none is reported as started, so the tune's rotation
+    // never waits for an end that cannot come.
+    void sinMotorLasPiezasTerminan()
+    {
+        HiloSonido::FijarFabrica([](const std::atomic<quint64>*, AvisosMotor*) -> Motor* { return nullptr; });
+        {
+            Modulo m;
+            ReproductorQt mp1, mp2;
+            Sonido s(m, mp1, mp2, dir_.path());
+            QSignalSpy empieza(&mp1, &Reproductor::empiezaPieza);
+            QSignalSpy termina(&mp1, &Reproductor::terminaPieza);
+            QSignalSpy musica(&mp2, &Reproductor::empiezaPieza);
+            s.IniciaMusica();
+            s.Toca(3);
+            QTRY_COMPARE_WITH_TIMEOUT(termina.size(), 1, 5000);
+            s.Toca(2);
+            QTRY_COMPARE_WITH_TIMEOUT(termina.size(), 2, 5000);
+            QTest::qWait(100);
+            QCOMPARE(termina.size(), 2);
+            QCOMPARE(empieza.size(), 0);
+            QCOMPARE(musica.size(), 0);
+            QVERIFY(!mp1.reproduciendo());
+        }
+        HiloSonido::FijarFabrica(nullptr);
     }
 };
 

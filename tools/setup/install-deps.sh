@@ -8,7 +8,7 @@ libqt6svg6 libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
 fonts-liberation2 fontconfig
 clang libclang-rt-14-dev
-xvfb xauth imagemagick sox libsox-fmt-mp3 lame
+xvfb xauth xdotool imagemagick sox libsox-fmt-mp3 lame
 diatheke sword-text-sparv libsword-dev python3
 dpkg-dev lintian desktop-file-utils appstream"
 missing=""

@@ -197,6 +197,22 @@ bool guardar(const QImage& img, const QString& ruta, const char* formato, int ca
 }
 }  // namespace
 
+// Pixel sizes of each set. The small set serves boards 640 × 456 up to
+// 1023 px wide, the large one boards from 1024 × 600 up: at the smallest
+// board of each, every button still fits its place (the bottom strip is 36
+// and 47 px high there, "Opciones" ends before the score ladder) and the
+// centre picture ends above the lifeline row. The design set is what the
+// board shows before its first layout, or when the files are missing.
+struct Juego {
+    const char* sufijo;  // file name ending; empty: the design set
+    QSize inic, opci, resp, reti, sigu, cent;
+};
+const Juego kJuegos[] = {
+    {"_sml", {185, 35}, {124, 27}, {214, 35}, {162, 35}, {252, 35}, {155, 222}},
+    {"_big", {290, 46}, {192, 34}, {322, 46}, {244, 46}, {378, 46}, {240, 292}},
+    {"", {211, 40}, {140, 25}, {245, 40}, {186, 40}, {288, 40}, {177, 249}},
+};
+
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
@@ -204,26 +220,29 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uso: arte_tablero CARPETA\n");
         return 2;
     }
+    // The sets for data/Imágenes go into the folder, the design set into its
+    // "diseno" subfolder (the board's built-in pictures).
     const QDir dir(QString::fromLocal8Bit(argv[1]));
-    struct B {
-        const char* nombre;
-        const char* palabra;
-        int w, h;
-    };
-    const B botones[] = {{"Inic", "Iniciar", 211, 40},
-                         {"Opci", "Opciones", 140, 25},
-                         {"Resp", "Responder", 245, 40},
-                         {"Reti", "Retirarse", 186, 40},
-                         {"Sigu", "Siguiente pregunta", 288, 40}};
+    dir.mkpath(QStringLiteral("diseno"));
     bool ok = true;
-    for (const B& b : botones) {
-        const QString palabra = QString::fromUtf8(b.palabra);
-        ok &= guardar(boton(palabra, {b.w, b.h}), dir.filePath(QLatin1String(b.nombre) + QStringLiteral("_sml.png")),
-                      "PNG");
-        ok &= guardar(boton(palabra, {b.w * 3 / 2, b.h * 3 / 2}),
-                      dir.filePath(QLatin1String(b.nombre) + QStringLiteral("_big.png")), "PNG");
+    for (const Juego& j : kJuegos) {
+        const QString sufijo = QLatin1String(j.sufijo);
+        const QString carpeta = sufijo.isEmpty() ? dir.filePath(QStringLiteral("diseno")) : dir.path();
+        auto ruta = [&](const char* nombre, const char* ext) {
+            return carpeta + QLatin1Char('/') + QLatin1String(nombre) + sufijo + QLatin1String(ext);
+        };
+        const struct {
+            const char* nombre;
+            const char* palabra;
+            QSize tam;
+        } botones[] = {{"Inic", "Iniciar", j.inic},
+                       {"Opci", "Opciones", j.opci},
+                       {"Resp", "Responder", j.resp},
+                       {"Reti", "Retirarse", j.reti},
+                       {"Sigu", "Siguiente pregunta", j.sigu}};
+        for (const auto& b : botones)
+            ok &= guardar(boton(QString::fromUtf8(b.palabra), b.tam), ruta(b.nombre, ".png"), "PNG");
+        ok &= guardar(centro(j.cent), ruta("Cent", ".jpg"), "JPEG", 92);
     }
-    ok &= guardar(centro({177, 255}), dir.filePath(QStringLiteral("Cent_sml.jpg")), "JPEG", 92);
-    ok &= guardar(centro({354, 510}), dir.filePath(QStringLiteral("Cent_big.jpg")), "JPEG", 92);
     return ok ? 0 : 1;
 }

@@ -115,10 +115,33 @@ QImage logo()
     return img;
 }
 
+// The title on a transparent ground, so that it never lays a band over what
+// is behind it. GIF keeps only whole transparency: the soft edges are blended
+// with the title screen's navy, the rest left clear.
+QImage sobreMarino(const QImage& dibujo)
+{
+    QImage img = dibujo.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        auto* linea = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            const QRgb c = linea[x];
+            const int a = qAlpha(c);
+            if (a < 8) {
+                linea[x] = qRgba(0, 0, 0, 0);
+                continue;
+            }
+            auto mezcla = [a](int arriba, int abajo) { return (arriba * a + abajo * (255 - a)) / 255; };
+            linea[x] = qRgb(mezcla(qRed(c), Marino.red()), mezcla(qGreen(c), Marino.green()),
+                            mezcla(qBlue(c), Marino.blue()));
+        }
+    }
+    return img;
+}
+
 QImage titulo()
 {
-    QImage img(406, 48, QImage::Format_RGB32);
-    img.fill(Marino);
+    QImage img(406, 48, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QFont f = serif(40);
@@ -129,7 +152,8 @@ QImage titulo()
     linea.setColorAt(0.5, Oro);
     linea.setColorAt(1, QColor(255, 204, 48, 0));
     p.fillRect(QRectF(20, 45, 366, 1.5), linea);
-    return img;
+    p.end();
+    return sobreMarino(img);
 }
 
 // Navy rounded square with the book; the small sizes keep only a gold "O".
