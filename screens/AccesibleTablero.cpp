@@ -1,0 +1,118 @@
+#include "AccesibleTablero.h"
+
+#include "BotonImagen.h"
+#include "CronovaTimer.h"
+#include "ElementosTablero.h"
+#include "EtiquetaNombre.h"
+#include "Premios.h"
+#include "PuntajePuntos.h"
+
+#include <QAccessibleWidget>
+
+namespace {
+
+// What a label holds ("Jugador"); its text follows after a colon.
+constexpr char kQueEs[] = "orvaliaQueEs";
+
+QString puntos(int n) { return n == 1 ? QStringLiteral("1 punto") : QStringLiteral("%1 puntos").arg(n); }
+
+// A picture that reacts to a click: a button, pressed as a click presses it.
+class BotonAccesible : public QAccessibleWidget {
+public:
+    explicit BotonAccesible(BotonImagen* b) : QAccessibleWidget(b, QAccessible::Button) {}
+
+    QStringList actionNames() const override {
+        QStringList n = QAccessibleWidget::actionNames();
+        if (pulsable()) n.prepend(pressAction());
+        return n;
+    }
+    void doAction(const QString& accion) override {
+        if (accion != pressAction()) return QAccessibleWidget::doAction(accion);
+        if (pulsable()) emit static_cast<BotonImagen*>(widget())->clicked();
+    }
+
+private:
+    // A click reaches only a button on show in an enabled strip.
+    bool pulsable() const { return widget()->isEnabled() && widget()->isVisible(); }
+};
+
+// A label named by what it holds and its text: "Jugador: Ana". The whole
+// text, also where the label draws it shortened.
+class EtiquetaAccesible : public QAccessibleWidget {
+public:
+    explicit EtiquetaAccesible(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
+        const QString que = widget()->property(kQueEs).toString();
+        const QString texto = static_cast<QLabel*>(widget())->text().simplified();
+        if (que.isEmpty()) return texto;
+        return texto.isEmpty() ? que : que + QStringLiteral(": ") + texto;
+    }
+};
+
+// The countdown: "Tiempo: 25 segundos".
+class CuentaAccesible : public QAccessibleWidget {
+public:
+    explicit CuentaAccesible(Cronova::Timer* t) : QAccessibleWidget(t, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+        const int s = static_cast<Cronova::Timer*>(widget())->Restante();
+        return s == 1 ? QStringLiteral("Tiempo: 1 segundo") : QStringLiteral("Tiempo: %1 segundos").arg(s);
+    }
+};
+
+// The ladder: the step being played and its points, and what is won so far.
+// Points as plain digits ("1250"): a speech synthesiser reads "1 250" as two numbers.
+class EscaleraAccesible : public QAccessibleWidget {
+public:
+    explicit EscaleraAccesible(Puntaje::Puntos* p) : QAccessibleWidget(p, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        const int n = static_cast<Puntaje::Puntos*>(widget())->NivelActual();
+        if (t == QAccessible::Name)
+            return QStringLiteral("Premios: escalón %1 de %2, ").arg(n).arg(Premios::PasoMaximo) +
+                   puntos(Premios::Puntos(n));
+        if (t == QAccessible::Description)
+            return QStringLiteral("Ganado hasta ahora: ") + puntos(n > 0 ? Premios::Puntos(n - 1) : 0);
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* fabrica(const QString& clase, QObject* o) {
+    if (clase == QLatin1String("BotonImagen")) {
+        if (auto* b = qobject_cast<BotonImagen*>(o)) return new BotonAccesible(b);
+    } else if (clase == QLatin1String("EtiquetaNombre")) {
+        if (auto* l = qobject_cast<EtiquetaNombre*>(o)) return new EtiquetaAccesible(l);
+    } else if (clase == QLatin1String("Cronova::Timer")) {
+        if (auto* t = qobject_cast<Cronova::Timer*>(o)) return new CuentaAccesible(t);
+    } else if (clase == QLatin1String("Puntaje::Puntos")) {
+        if (auto* p = qobject_cast<Puntaje::Puntos*>(o)) return new EscaleraAccesible(p);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+void InstalarAccesibleTablero() {
+    static const bool instalada = (QAccessible::installFactory(fabrica), true);
+    Q_UNUSED(instalada);
+}
+
+void HacerAccesible(const ElementosTablero& el) {
+    InstalarAccesibleTablero();
+    el.cmdIniciar->setAccessibleName(QStringLiteral("Iniciar"));
+    el.cmdOpciones->setAccessibleName(QStringLiteral("Opciones"));
+    el.cmdResponder->setAccessibleName(QStringLiteral("Responder"));
+    el.cmdSigPreg->setAccessibleName(QStringLiteral("Siguiente pregunta"));
+    el.cmdRetira->setAccessibleName(QStringLiteral("Retirarse"));
+    el.lblJugador->setProperty(kQueEs, QStringLiteral("Jugador"));
+    el.txtPregunta->setProperty(kQueEs, QStringLiteral("Pregunta"));
+    el.lblNextPlayer->setProperty(kQueEs, QStringLiteral("Siguiente jugador"));
+}
+
+void AvisarNombreAccesible(QObject* o) {
+    QAccessibleEvent cambio(o, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&cambio);
+}
