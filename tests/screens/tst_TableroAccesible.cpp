@@ -42,17 +42,27 @@ private slots:
         QCOMPARE(i->text(QAccessible::Description), botones[cual]->toolTip());
     }
 
-    // A press reaches only a button a click could reach.
+    // A press reaches only a button a click could reach: on show, in an enabled strip.
     void pulsarBotones()
     {
         ArnesTablero a;
-        QAccessibleActionInterface* responder = iface(a.el().cmdResponder)->actionInterface();
-        QVERIFY(responder->actionNames().isEmpty());
-        responder->doAction(QAccessibleActionInterface::pressAction());  // hidden: nothing
-        QVERIFY(!a.el().Resp1[0]->isEnabled());
-        iface(a.el().cmdIniciar)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        auto pulsar = [](QWidget* w) {
+            iface(w)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        };
+        pulsar(a.el().cmdRetira);  // hidden in a disabled strip
+        QVERIFY(a.mensajes.isEmpty());
+        pulsar(a.el().cmdIniciar);
         QVERIFY(a.el().Resp1[0]->isEnabled());  // the first question is up
         QVERIFY(!ArnesTablero::visible(a.el().cmdIniciar));
+        QVERIFY(iface(a.el().cmdResponder)->actionInterface()->actionNames().isEmpty());
+        pulsar(a.el().cmdResponder);  // no answer chosen yet: still hidden
+        QVERIFY(a.el().Resp1[0]->isEnabled());
+        a.clicRespuesta(a.correcta());
+        QCOMPARE(iface(a.el().cmdResponder)->actionInterface()->actionNames().first(),
+                 QAccessibleActionInterface::pressAction());
+        pulsar(a.el().cmdResponder);
+        QVERIFY(!a.el().Resp1[0]->isEnabled());  // judged
+        QCOMPARE(int(a.el().Resp1[size_t(a.correcta())]->Situation()), 2);
     }
 
     // One question played: every element says what it holds at each moment.
