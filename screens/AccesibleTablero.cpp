@@ -8,6 +8,7 @@
 #include "PuntajePuntos.h"
 
 #include <QAccessibleWidget>
+#include <QMetaObject>
 
 namespace {
 
@@ -28,12 +29,20 @@ public:
     }
     void doAction(const QString& accion) override {
         if (accion != pressAction()) return QAccessibleWidget::doAction(accion);
-        if (pulsable()) emit static_cast<BotonImagen*>(widget())->clicked();
+        // From the event loop, as a real click comes: "Responder" and "Retirarse"
+        // may open a modal message, which would hold the reader's call until it closed.
+        auto* b = static_cast<BotonImagen*>(widget());
+        QMetaObject::invokeMethod(
+            b, [b] {
+                if (pulsable(b)) emit b->clicked();
+            },
+            Qt::QueuedConnection);
     }
 
 private:
     // A click reaches only a button on show in an enabled strip.
-    bool pulsable() const { return widget()->isEnabled() && widget()->isVisible(); }
+    static bool pulsable(const QWidget* w) { return w->isEnabled() && w->isVisible(); }
+    bool pulsable() const { return pulsable(widget()); }
 };
 
 // A label named by what it holds and its text: "Jugador: Ana". The whole

@@ -3,6 +3,7 @@
 #include "Comod.h"
 
 #include <QEvent>
+#include <QMetaObject>
 #include <QPointer>
 #include <QWindow>
 
@@ -70,8 +71,12 @@ public:
         return state().disabled ? QStringList() : QStringList(pressAction());
     }
     void doAction(const QString& accion) override {
-        // The letter key checks what a click would: an enabled row, an available lifeline.
-        if (comod_ && accion == pressAction()) comod_->KeyPress(qint16(Letras[k_]));
+        if (!comod_ || accion != pressAction()) return;
+        // From the event loop, as a click comes, not inside the reader's call. The
+        // letter key checks what a click would: an enabled row, an available lifeline.
+        Comod* c = comod_.data();
+        const qint16 letra = qint16(Letras[k_]);
+        QMetaObject::invokeMethod(c, [c, letra] { c->KeyPress(letra); }, Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString& accion) const override {
         return accion == pressAction() ? QStringList(QString(QLatin1Char(Letras[k_]))) : QStringList();

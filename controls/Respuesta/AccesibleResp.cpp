@@ -3,6 +3,7 @@
 #include "Resp.h"
 
 #include <QEvent>
+#include <QMetaObject>
 
 namespace {
 
@@ -66,13 +67,16 @@ QStringList AccesibleResp::actionNames() const {
 }
 
 void AccesibleResp::doAction(const QString& accion) {
+    if (accion != pressAction()) return QAccessibleWidget::doAction(accion);
+    // From the event loop, as a real click comes: run inside the reader's call,
+    // a host that opens a modal window would hold the reader until it closes.
+    // As a click, it chooses nothing on a bar that takes no clicks by then.
     Resp* r = resp();
-    // As a click: a bar that takes no clicks is not chosen this way either.
-    if (accion == pressAction()) {
-        if (r->isEnabled() && r->isVisible()) emit r->Click();
-        return;
-    }
-    QAccessibleWidget::doAction(accion);
+    QMetaObject::invokeMethod(
+        r, [r] {
+            if (r->isEnabled() && r->isVisible()) emit r->Click();
+        },
+        Qt::QueuedConnection);
 }
 
 void AccesibleResp::Vigilar(Resp* r) {
