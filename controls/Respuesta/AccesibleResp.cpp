@@ -62,7 +62,7 @@ QAccessible::State AccesibleResp::state() const {
 
 QStringList AccesibleResp::actionNames() const {
     QStringList nombres = QAccessibleWidget::actionNames();
-    if (resp()->isEnabled()) nombres.prepend(pressAction());
+    if (resp()->isEnabled() && resp()->isVisible()) nombres.prepend(pressAction());
     return nombres;
 }
 

@@ -127,21 +127,26 @@ private slots:
 
     void pulsarRespuesta_data() {
         QTest::addColumn<bool>("habilitada");
-        QTest::newRow("enabled") << true;
-        QTest::newRow("disabled") << false;
+        QTest::addColumn<bool>("oculta");
+        QTest::newRow("enabled") << true << false;
+        QTest::newRow("disabled") << false << false;
+        QTest::newRow("removed by the lifeline") << true << true;
     }
     void pulsarRespuesta() {
         QFETCH(bool, habilitada);
+        QFETCH(bool, oculta);
         Barra b(QStringLiteral("A"), QStringLiteral("Nueve"));
         b.r->setEnabled(habilitada);
+        b.r->setVisible(!oculta);
+        const bool pulsable = habilitada && !oculta;
         QSignalSpy clics(b.r, &Resp::Click);
         QAccessibleActionInterface* acciones = b.iface()->actionInterface();
         QVERIFY(acciones);
-        QCOMPARE(acciones->actionNames().contains(QAccessibleActionInterface::pressAction()), habilitada);
+        QCOMPARE(acciones->actionNames().contains(QAccessibleActionInterface::pressAction()), pulsable);
         acciones->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(clics.count(), 0);  // from the event loop, not inside the reader's call
         QCoreApplication::processEvents();
-        QCOMPARE(clics.count(), habilitada ? 1 : 0);
+        QCOMPARE(clics.count(), pulsable ? 1 : 0);
     }
 
     void comodines_data() {
