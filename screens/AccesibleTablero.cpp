@@ -6,6 +6,7 @@
 #include "EtiquetaNombre.h"
 #include "Premios.h"
 #include "PuntajePuntos.h"
+#include "VisibleEnSuVentana.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
@@ -17,10 +18,21 @@ constexpr char kQueEs[] = "orvaliaQueEs";
 
 QString puntos(int n) { return n == 1 ? QStringLiteral("1 punto") : QStringLiteral("%1 puntos").arg(n); }
 
-// A picture that reacts to a click: a button, pressed as a click presses it.
-class BotonAccesible : public QAccessibleWidget {
+// Shown as far as its window goes (see VisibleEnSuVentana).
+class WidgetAccesible : public QAccessibleWidget {
 public:
-    explicit BotonAccesible(BotonImagen* b) : QAccessibleWidget(b, QAccessible::Button) {}
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        VisibleEnSuVentana(s, *widget());
+        return s;
+    }
+};
+
+// A picture that reacts to a click: a button, pressed as a click presses it.
+class BotonAccesible : public WidgetAccesible {
+public:
+    explicit BotonAccesible(BotonImagen* b) : WidgetAccesible(b, QAccessible::Button) {}
 
     QStringList actionNames() const override {
         QStringList n = QAccessibleWidget::actionNames();
@@ -47,9 +59,9 @@ private:
 
 // A label named by what it holds and its text: "Jugador: Ana". The whole
 // text, also where the label draws it shortened.
-class EtiquetaAccesible : public QAccessibleWidget {
+class EtiquetaAccesible : public WidgetAccesible {
 public:
-    explicit EtiquetaAccesible(QLabel* l) : QAccessibleWidget(l, QAccessible::StaticText) {}
+    explicit EtiquetaAccesible(QLabel* l) : WidgetAccesible(l, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty()) return QAccessibleWidget::text(t);
@@ -61,9 +73,9 @@ public:
 };
 
 // The countdown: "Tiempo: 25 segundos".
-class CuentaAccesible : public QAccessibleWidget {
+class CuentaAccesible : public WidgetAccesible {
 public:
-    explicit CuentaAccesible(Cronova::Timer* t) : QAccessibleWidget(t, QAccessible::StaticText) {}
+    explicit CuentaAccesible(Cronova::Timer* t) : WidgetAccesible(t, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name) return QAccessibleWidget::text(t);
@@ -74,9 +86,9 @@ public:
 
 // The ladder: the step being played and its points, and what is won so far.
 // Points as plain digits ("1250"): a speech synthesiser reads "1 250" as two numbers.
-class EscaleraAccesible : public QAccessibleWidget {
+class EscaleraAccesible : public WidgetAccesible {
 public:
-    explicit EscaleraAccesible(Puntaje::Puntos* p) : QAccessibleWidget(p, QAccessible::StaticText) {}
+    explicit EscaleraAccesible(Puntaje::Puntos* p) : WidgetAccesible(p, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
         const int n = static_cast<Puntaje::Puntos*>(widget())->NivelActual();

@@ -1,6 +1,7 @@
 #include "AccesibleComod.h"
 
 #include "Comod.h"
+#include "VisibleEnSuVentana.h"
 
 #include <QEvent>
 #include <QMetaObject>
@@ -47,7 +48,7 @@ public:
     }
 
     QRect rect() const override {
-        if (!comod_ || !comod_->isVisible()) return {};
+        if (!comod_ || !comod_->isVisible()) return {};  // no place on screen yet
         const QWidget* img = comod_->imagen(comod_->baseImagenes() + k_);
         return {img->mapToGlobal(QPoint(0, 0)), img->size()};
     }
@@ -58,7 +59,7 @@ public:
             s.invalid = true;
             return s;
         }
-        s.invisible = !comod_->isVisible();
+        VisibleEnSuVentana(s, *comod_);
         s.disabled = !comod_->isEnabled() || usado(*comod_, k_);
         return s;
     }
@@ -133,6 +134,12 @@ Comod* AccesibleComod::comod() const { return static_cast<Comod*>(widget()); }
 QString AccesibleComod::text(QAccessible::Text t) const {
     if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return QStringLiteral("Comodines");
     return QAccessibleWidget::text(t);
+}
+
+QAccessible::State AccesibleComod::state() const {
+    QAccessible::State s = QAccessibleWidget::state();
+    VisibleEnSuVentana(s, *widget());
+    return s;
 }
 
 // The twelve pictures stay out of the tree: the three lifelines stand for them.

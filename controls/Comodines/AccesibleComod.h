@@ -16,6 +16,7 @@ public:
     ~AccesibleComod() override;
 
     QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* hijo) const override;

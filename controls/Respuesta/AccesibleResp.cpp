@@ -1,6 +1,7 @@
 #include "AccesibleResp.h"
 
 #include "Resp.h"
+#include "VisibleEnSuVentana.h"
 
 #include <QEvent>
 #include <QMetaObject>
@@ -55,6 +56,7 @@ QString AccesibleResp::text(QAccessible::Text t) const {
 
 QAccessible::State AccesibleResp::state() const {
     QAccessible::State s = QAccessibleWidget::state();
+    VisibleEnSuVentana(s, *resp());
     s.checkable = true;
     s.checked = resp()->Situation() == 1;
     return s;

@@ -193,6 +193,27 @@ private slots:
         }
     }
 
+    // Shown as far as its window goes: a reader that meets the bar or the
+    // lifelines while the board is still being built must not keep them
+    // hidden once it is up. What the game hides itself stays hidden.
+    void visiblesAntesDeLaVentana_data() {
+        QTest::addColumn<bool>("oculta");
+        QTest::newRow("window not shown yet") << false;
+        QTest::newRow("hidden by the game") << true;
+    }
+    void visiblesAntesDeLaVentana() {
+        QFETCH(bool, oculta);
+        QWidget ventana;  // never shown
+        auto* r = new Resp(&ventana);
+        auto* c = new Comod(&ventana);
+        r->setVisible(!oculta);
+        c->setVisible(!oculta);
+        QAccessibleInterface* fila = QAccessible::queryAccessibleInterface(c);
+        QCOMPARE(bool(QAccessible::queryAccessibleInterface(r)->state().invisible), oculta);
+        QCOMPARE(bool(fila->state().invisible), oculta);
+        QCOMPARE(bool(fila->child(2)->state().invisible), oculta);
+    }
+
     void avisosComodines() {
         Fila f;
         QAccessibleInterface* fila = f.iface();

@@ -149,6 +149,21 @@ private slots:
         QCOMPARE(nombre(&t), QStringLiteral("Tiempo: 2 segundos"));
     }
 
+    // Every element is shown as far as the board goes before the board is up,
+    // so a reader that met them early does not keep them hidden; what the
+    // board hides (the countdown, the bottom buttons) stays hidden.
+    void visiblesAntesDelTablero()
+    {
+        ArnesTablero a;
+        a.t->hide();
+        const ElementosTablero& el = a.el();
+        for (QWidget* w : std::initializer_list<QWidget*>{el.cmdIniciar, el.cmdOpciones, el.lblJugador, el.txtPregunta,
+                                                           el.Puntos1})
+            QVERIFY2(!iface(w)->state().invisible, qPrintable(nombre(w)));
+        for (QWidget* w : std::initializer_list<QWidget*>{el.Timer1, el.cmdResponder, el.cmdRetira, el.lblNextPlayer})
+            QVERIFY2(iface(w)->state().invisible, qPrintable(nombre(w)));
+    }
+
     // A long name is read whole, also where the label shows it shortened.
     void nombreLargo()
     {
