@@ -6,7 +6,7 @@
 #include "EtiquetaNombre.h"
 #include "Premios.h"
 #include "PuntajePuntos.h"
-#include "VisibleEnSuVentana.h"
+#include "AccesibleVisible.h"
 
 #include <QAccessibleWidget>
 #include <QMetaObject>
@@ -101,6 +101,17 @@ public:
     }
 };
 
+// The elements the board shows and hides come back new each time they show
+// (see RenacerAccesible).
+class VigiaTablero : public QObject {
+public:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Show)
+            RenacerAccesible(static_cast<QWidget*>(o));
+        return false;
+    }
+};
+
 QAccessibleInterface* fabrica(const QString& clase, QObject* o) {
     if (clase == QLatin1String("BotonImagen")) {
         if (auto* b = qobject_cast<BotonImagen*>(o)) return new BotonAccesible(b);
@@ -131,6 +142,10 @@ void HacerAccesible(const ElementosTablero& el) {
     el.lblJugador->setProperty(kQueEs, QStringLiteral("Jugador"));
     el.txtPregunta->setProperty(kQueEs, QStringLiteral("Pregunta"));
     el.lblNextPlayer->setProperty(kQueEs, QStringLiteral("Siguiente jugador"));
+    static VigiaTablero vigia;
+    for (QWidget* w : std::initializer_list<QWidget*>{el.cmdIniciar, el.cmdOpciones, el.cmdResponder, el.cmdSigPreg,
+                                                      el.cmdRetira, el.Timer1, el.lblNextPlayer})
+        w->installEventFilter(&vigia);
 }
 
 void AvisarNombreAccesible(QObject* o) {

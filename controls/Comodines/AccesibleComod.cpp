@@ -1,7 +1,7 @@
 #include "AccesibleComod.h"
 
 #include "Comod.h"
-#include "VisibleEnSuVentana.h"
+#include "AccesibleVisible.h"
 
 #include <QEvent>
 #include <QMetaObject>

@@ -1,7 +1,7 @@
 #include "AccesibleResp.h"
 
 #include "Resp.h"
-#include "VisibleEnSuVentana.h"
+#include "AccesibleVisible.h"
 
 #include <QEvent>
 #include <QMetaObject>
@@ -15,11 +15,13 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* o) {
     return nullptr;
 }
 
-// Enabling, showing and hiding reach the bar as events; they change its words.
+// Enabling, showing and hiding reach the bar as events; they change its
+// words. A bar shown again (after the lifeline removed it) comes back new.
 class VigiaResp : public QObject {
 public:
     bool eventFilter(QObject* o, QEvent* e) override {
         const auto t = e->type();
+        if (t == QEvent::Show) RenacerAccesible(static_cast<QWidget*>(o));
         if (t == QEvent::EnabledChange || t == QEvent::Show || t == QEvent::Hide) {
             QAccessibleEvent cambio(o, QAccessible::DescriptionChanged);
             QAccessible::updateAccessibility(&cambio);

@@ -214,6 +214,17 @@ private slots:
         QCOMPARE(bool(fila->child(2)->state().invisible), oculta);
     }
 
+    // A bar shown again after the lifeline removed it comes back as a new object.
+    void barraQueVuelve() {
+        Barra b(QStringLiteral("A"), QStringLiteral("Nueve"));
+        const QAccessible::Id antes = QAccessible::uniqueId(b.iface());
+        b.r->hide();
+        QCOMPARE(QAccessible::uniqueId(b.iface()), antes);
+        b.r->show();
+        QVERIFY(QAccessible::uniqueId(b.iface()) != antes);
+        QCOMPARE(b.iface()->text(QAccessible::Name), QStringLiteral("Respuesta A: Nueve"));
+    }
+
     void avisosComodines() {
         Fila f;
         QAccessibleInterface* fila = f.iface();

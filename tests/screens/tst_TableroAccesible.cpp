@@ -164,6 +164,22 @@ private slots:
             QVERIFY2(iface(w)->state().invisible, qPrintable(nombre(w)));
     }
 
+    // What the board shows again comes back to the reader as a new object,
+    // which it reads afresh instead of keeping it hidden.
+    void vuelvenComoNuevos()
+    {
+        ArnesTablero a;
+        const QAccessible::Id antes = QAccessible::uniqueId(iface(a.el().cmdRetira));
+        const QAccessible::Id jugador = QAccessible::uniqueId(iface(a.el().lblJugador));
+        QTestAccessibility::clearEvents();
+        a.iniciar();  // shows Retirarse and the countdown
+        QVERIFY(QAccessible::uniqueId(iface(a.el().cmdRetira)) != antes);
+        QCOMPARE(AvisosDe(a.el().cmdRetira, QAccessible::ObjectCreated), 1);
+        QCOMPARE(AvisosDe(a.el().Timer1, QAccessible::ObjectCreated), 1);
+        QCOMPARE(QAccessible::uniqueId(iface(a.el().lblJugador)), jugador);  // never hidden: kept
+        QCOMPARE(nombre(a.el().cmdRetira), QStringLiteral("Retirarse"));
+    }
+
     // A long name is read whole, also where the label shows it shortened.
     void nombreLargo()
     {
