@@ -43,6 +43,7 @@ Ayuda::Ayuda(QWidget* parent) : QWidget(parent, Qt::Window)
     Ventanas::FondoAzul(barra);
     auto* cerrar = new BotonImagen(Arte::BotonCerrar(), barra);
     cerrar->setObjectName(QStringLiteral("cmdClose"));
+    cerrar->setAccessibleName(QStringLiteral("Cerrar"));
     connect(cerrar, &BotonImagen::clicked, this, &QWidget::close);
     auto* fila = new QHBoxLayout(barra);
     fila->setContentsMargins(8, 6, 8, 6);

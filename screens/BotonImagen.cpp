@@ -1,16 +1,20 @@
 #include "BotonImagen.h"
 
+#include "AccesibleTablero.h"
+
 #include <QMouseEvent>
 #include <QPixmap>
 
 BotonImagen::BotonImagen(const QPixmap& imagen, QWidget* parent) : QLabel(parent)
 {
+    InstalarAccesibleTablero();
     setCursor(Qt::PointingHandCursor);
     ponerImagen(imagen);
 }
 
 BotonImagen::BotonImagen(const QString& tooltip, QSize tamDiseno, QWidget* parent) : QLabel(parent)
 {
+    InstalarAccesibleTablero();
     setToolTip(tooltip);
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);

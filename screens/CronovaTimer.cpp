@@ -1,5 +1,6 @@
 #include "CronovaTimer.h"
 
+#include "AccesibleTablero.h"
 #include "Colores.h"
 
 #include <QPainter>
@@ -45,6 +46,7 @@ void Timer::setTiempoLimite(qint16 segundos)
     if (!Corriendo()) {
         restante_ = limite_;
         update();
+        AvisarNombreAccesible(this);
     }
 }
 
@@ -54,6 +56,7 @@ void Timer::Reinicia()
     animacion_.stop();
     restante_ = limite_;
     update();
+    AvisarNombreAccesible(this);
 }
 
 void Timer::Arranca()
@@ -84,6 +87,7 @@ void Timer::Tictac()
     if (!Corriendo() || restante_ <= 0)
         return;
     --restante_;
+    AvisarNombreAccesible(this);
     desdeTic_.restart();
     if (restante_ == 0) {
         Detiene();

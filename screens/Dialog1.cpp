@@ -52,6 +52,7 @@ Dialog1::Dialog1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
     cerrar->setObjectName(QStringLiteral("Image3"));
     cerrar->move(px(4140), px(2340));
     cerrar->setToolTip(QStringLiteral("cerrar diálogo"));
+    cerrar->setAccessibleName(QStringLiteral("Cerrar"));
     connect(cerrar, &BotonImagen::clicked, this, &QDialog::accept);
 
     auto* arrastre = new Arrastre(this);

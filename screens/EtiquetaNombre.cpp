@@ -1,10 +1,15 @@
 #include "EtiquetaNombre.h"
 
+#include "AccesibleTablero.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
 
-EtiquetaNombre::EtiquetaNombre(const QString& texto, QWidget* parent) : QLabel(texto, parent) {}
+EtiquetaNombre::EtiquetaNombre(const QString& texto, QWidget* parent) : QLabel(texto, parent)
+{
+    InstalarAccesibleTablero();
+}
 
 QRect EtiquetaNombre::caja() const
 {

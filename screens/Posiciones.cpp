@@ -55,6 +55,7 @@ Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidge
 
     auto* cerrar = new BotonImagen(Arte::BotonCerrar(), this);
     cerrar->setObjectName(QStringLiteral("cmdClose"));
+    cerrar->setAccessibleName(QStringLiteral("Cerrar"));
     cerrar->move(px(5160), px(3600));
     connect(cerrar, &BotonImagen::clicked, this, &QDialog::accept);
 

@@ -1,5 +1,6 @@
 #include "PuntajePuntos.h"
 
+#include "AccesibleTablero.h"
 #include "Premios.h"
 
 #include "Colores.h"
@@ -27,6 +28,7 @@ void Puntos::setNivelActual(qint16 escalon)
         return;
     nivel_ = escalon;
     update();
+    AvisarNombreAccesible(this);
 }
 
 QString Puntos::PuntosGanados() const

@@ -1,5 +1,6 @@
 #include "Tablero.h"
 
+#include "AccesibleTablero.h"
 #include "Almacen.h"
 #include "Archivos.h"
 #include "Arranque.h"
@@ -61,6 +62,7 @@ Tablero::Tablero(Modulo& m, Almacen& a, Dependencias d, QWidget* parent)
     setAttribute(Qt::WA_StyledBackground);
     setStyleSheet(QStringLiteral("Tablero{background:#000080}"));
     resize(Diseno::Ancho / Diseno::TwipsPorPixel, Diseno::Alto / Diseno::TwipsPorPixel);
+    HacerAccesible(*el_);
 
     connect(el_->cmdIniciar, &BotonImagen::clicked, this, &Tablero::cmdIniciar_Click);
     connect(el_->cmdResponder, &BotonImagen::clicked, this, &Tablero::Confirmar);

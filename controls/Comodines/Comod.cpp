@@ -1,5 +1,6 @@
 #include "Comod.h"
 
+#include "AccesibleComod.h"
 #include "BolsaPropiedades.h"
 #include "HabilitadoPropio.h"
 #include "ImagenComodin.h"
@@ -48,6 +49,7 @@ Comod::Comod(QWidget* parent) : QWidget(parent) {
         connect(img, &ImagenComodin::pulsada, this, [this, i] { usaImagen(i); });
         imagenes_[i] = img;
     }
+    AccesibleComod::Vigilar(this);
 }
 
 bool Comod::imagenMostrada(int i) const {
@@ -89,6 +91,7 @@ void Comod::muestraSituacion() {
         imagenes_[o + k]->setVisible(!usado);
         imagenes_[o + k + 3]->setVisible(usado);
     }
+    AccesibleComod::Avisar(this);
 }
 
 void Comod::usaImagen(int i) {

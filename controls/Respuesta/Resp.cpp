@@ -1,5 +1,6 @@
 #include "Resp.h"
 
+#include "AccesibleResp.h"
 #include "BolsaPropiedades.h"
 #include "HabilitadoPropio.h"
 #include "ContornoResp.h"
@@ -46,6 +47,7 @@ Resp::Resp(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
     setCursor(QCursor(pixmapSvg(QStringLiteral(":/Respuesta/arte/mano.svg"), QSize(32, 32)), 12, 1));
     cajaCaption_ = QRect(enPixeles(780), 0, enPixeles(6060), enPixeles(100));
+    AccesibleResp::Vigilar(this);
 }
 
 bool Resp::modoGrande() const { return width() * TwipsPorPixel > 7364; }
@@ -77,15 +79,18 @@ void Resp::setSituation(qint16 v) {
         visibleGrande_[nuevo] = visibleChica_[nuevo] = true;
         colorCaption_ = nuevo == 1 ? QColor(Qt::black) : QColor(Qt::white);
         update();
+        AccesibleResp::AvisarEstado(this);
     }
     marca(QStringLiteral("Situation"));
 }
 
 void Resp::setCaption(const QString& t) {
+    const bool otro = t != caption_;
     caption_ = t;
     puntosCaption_ = modoGrande() ? 22 : 14;
     ajustaCaption();
     update();
+    if (otro) AccesibleResp::AvisarNombre(this);
     marca(QStringLiteral("Caption"));
 }
 
@@ -102,6 +107,7 @@ void Resp::setLetter(const QString& t) {
     if (nueva != letra_) {
         letra_ = nueva;
         update();
+        AccesibleResp::AvisarNombre(this);
     }
     marca(QStringLiteral("Letter"));
 }
@@ -196,6 +202,8 @@ void Resp::ReadProperties(const BolsaPropiedades& bolsa) {
     letra_ = bolsa.leer(QStringLiteral("Letter"), QStringLiteral("A")).toString();
     restaurando_ = false;
     update();
+    AccesibleResp::AvisarNombre(this);
+    AccesibleResp::AvisarEstado(this);
 }
 
 void Resp::WriteProperties(BolsaPropiedades& bolsa) const {

@@ -3,7 +3,7 @@
 # lacks. Debian 12 packages only; asks apt-get only when something is missing.
 set -e
 PKGS="cmake ninja-build g++ make pkg-config
-qt6-base-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
+qt6-base-dev qt6-base-private-dev qt6-multimedia-dev qt6-svg-dev qt6-image-formats-plugins libgl-dev
 libqt6svg6 libqt6multimedia6 qt6-qpa-plugins qt6-translations-l10n
 gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-alsa
 fonts-liberation2 fontconfig
