@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -150,6 +151,11 @@ private slots:
         QTest::newRow("vacío, de un corte de luz") << "archivo" << QByteArray() << 3600 << false << int(CerrojoBase::Tomado);
         QTest::newRow("basura") << "archivo" << QByteArray("\x01\x02zz") << 3600 << false << int(CerrojoBase::Tomado);
         QTest::newRow("otra máquina, muerto") << "archivo" << otraMaquina << 3600 << false << int(CerrojoBase::Tomado);
+        // Two computers may share a name ("debian"): the machine's id tells.
+        const QByteArray mismoNombre =
+            "999999\nOrvalia\n" + QSysInfo::machineHostName().toUtf8() + "\nid-de-otra-maquina\n\n";
+        QTest::newRow("mismo nombre, otra máquina") << "archivo" << mismoNombre << 3600 << false << int(CerrojoBase::Tomado);
+        QTest::newRow("mismo nombre, otra máquina, vivo") << "archivo" << mismoNombre << 3600 << true << int(CerrojoBase::EnUso);
         QTest::newRow("fecha futura") << "archivo" << QByteArray() << -3600 << false << int(CerrojoBase::Tomado);
         QTest::newRow("vacío, recién hecho") << "archivo" << QByteArray() << 0 << false << int(CerrojoBase::EnUso);
         QTest::newRow("otra máquina, vivo") << "archivo" << otraMaquina << 3600 << true << int(CerrojoBase::EnUso);
