@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -20,6 +21,22 @@ void BorrarArchivo(const QString& ruta)
     QFile::remove(ruta);  // the result is deliberately ignored
 }
 
+namespace {
+// Qt draws each of the six letters at random from both cases. A word a
+// person gives a copy ("backup", "BACKUP", "Backup") is in one case, or
+// capitalised: such a name is the player's, never taken for a leftover.
+// Of Qt's names, 3 in 64 look like that and stay; a leftover is only lost
+// room, a player's copy of the base is their counts.
+bool letrasDeQt(QStringView letras)
+{
+    const auto minuscula = [](QChar c) { return c.isLower(); };
+    const QStringView resto = letras.mid(1);
+    if (std::all_of(resto.begin(), resto.end(), minuscula))
+        return false;  // "backup", "Backup"
+    return !std::none_of(letras.begin(), letras.end(), minuscula);  // not "BACKUP"
+}
+}
+
 void BorrarRestosDeGuardado(const QString& ruta)
 {
     const QFileInfo info(ruta);
@@ -29,7 +46,7 @@ void BorrarRestosDeGuardado(const QString& ruta)
     const QFileInfoList restos = info.absoluteDir().entryInfoList({prefijo + QStringLiteral("??????")},
                                                                   QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& r : restos)
-        if (patron.match(r.fileName()).hasMatch())
+        if (patron.match(r.fileName()).hasMatch() && letrasDeQt(QStringView(r.fileName()).right(6)))
             BorrarArchivo(r.filePath());
 }
 

@@ -6,8 +6,10 @@ void BorrarArchivo(const QString& ruta);
 
 // Removes what a save of ruta cut short by a kill left beside it: QSaveFile
 // (Qt 6.4, Linux) links its finished temporary file in as ruta's name, a
-// point and six letters, then renames it over ruta. Only regular files of
-// exactly that name go; nothing else beside ruta is touched.
+// point and six letters of both cases, then renames it over ruta. Only
+// regular files of exactly that name go, and not when the six letters read
+// like a word ("QBase.qdb.backup" is a player's copy); nothing else beside
+// ruta is touched.
 void BorrarRestosDeGuardado(const QString& ruta);
 
 // Moves ruta to destino (replacing it) when ruta may hold something worth

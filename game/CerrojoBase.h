@@ -11,13 +11,15 @@ class QLockFile;
 // A lock left by a program that died (killed, crashed, the machine switched
 // off) is found stale and taken over: QLockFile checks that the process
 // named in it still runs. Its age alone never makes it stale, since a game
-// may run for hours.
+// may run for hours. A lock file whose holder cannot be checked that way (left
+// empty by a power cut, or made on another machine) is taken over when no
+// running program holds the file's own lock.
 class CerrojoBase {
 public:
     enum Estado {
         Tomado,     // this copy holds it
         EnUso,      // another running program holds it
-        SinCerrojo, // it could not be made (a read-only folder...)
+        SinCerrojo, // it could not be made (a read-only folder; a folder or a pipe in its place)
     };
 
     // rutaBase: the main base file; the lock lies beside it.
@@ -38,8 +40,15 @@ public:
     static QString Ruta(const QString& rutaBase);  // rutaBase + ".lock"
     static QString NombreEditor();                 // "orvalia-editor"
 
+    // How new an unreadable lock file may be and still be its holder's,
+    // caught between making it and writing it.
+    static constexpr qint64 MargenNuevo = 5000;  // ms
+
 private:
+    bool titularSinComprobar() const;
+
     std::unique_ptr<QLockFile> cerrojo_;
+    QString ruta_;
     Estado estado_ = SinCerrojo;
     QString programa_;
 };

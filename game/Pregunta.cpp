@@ -141,6 +141,12 @@ qint32 Pregunta::ID() const
     return qint32(std::lround(d));
 }
 
+bool Pregunta::SinPreguntar() const
+{
+    return std::all_of(base_.begin(), base_.end(),
+                       [](const FilaBase& f) { return f[FilaBase::Veces].enteroLeido() == 0; });
+}
+
 void Pregunta::SePreguntó()
 {
     if (filaActual_ >= 0)

@@ -75,6 +75,10 @@ public:
     static QString AvisoJuegoAbierto();
     static QString AvisoEditorAbierto();
 
+    // True while no question of the base has been asked: every count reads
+    // as 0 (ValorEtiquetado::enteroLeido), as in a base never played.
+    bool SinPreguntar() const;
+
     // Read-only views for tests and tools.
     const TablaBase& Base() const { return base_; }
     int Filas() const { return int(base_.size()); }

@@ -48,7 +48,10 @@ Base UbicarBase(const QString& carpetaJuego, bool compartida, const QString& car
                 const Escribible& escribible)
 {
     const RutasBase junto = RutasBase::En(carpetaJuego);
-    if (!compartida && escribible(carpetaJuego))
+    // The file too: a save never replaces a QBase.qdb the player may not
+    // write (QSaveFile refuses), so every count would be lost in silence.
+    const bool baseEscribible = !QFileInfo::exists(junto.principal) || escribible(junto.principal);
+    if (!compartida && escribible(carpetaJuego) && baseEscribible)
         return {junto, {}};
     return {{RutaDesde(carpetaUsuario, Pregunta::NombreArchivo()), junto.respaldo}, junto.principal};
 }

@@ -34,11 +34,13 @@ struct Base {
                       // start; empty when the player plays the shipped file itself
 };
 
-using Escribible = std::function<bool(const QString& carpeta)>;
-bool CarpetaEscribible(const QString& carpeta);
+// Whether the player may write a folder, or a file.
+using Escribible = std::function<bool(const QString& ruta)>;
+bool CarpetaEscribible(const QString& ruta);
 
 // Beside the game's files when they lie beside the program (not shared) and
-// that folder may be written: a portable install behaves as it always has.
+// that folder, and the QBase.qdb in it if there is one, may be written: a
+// portable install behaves as it always has.
 // Otherwise QBase.qdb in carpetaUsuario, made from the shipped one: a
 // package's files are every user's and never written, even by root. The
 // fallback is always the shipped QBase.bak.

@@ -24,7 +24,9 @@ public:
             QPointer<QWidget> v(&ventana_);
             const QString msj = msj_;
             QTimer::singleShot(0, &ventana_, [v, msj] {
-                if (!v)
+                // Gone again before this ran (closed at once: the closing
+                // step hides it first): no message over the closing screen.
+                if (!v || !v->isVisible())
                     return;
                 Dialog1 d(v);
                 d.Muestra(msj, 0);

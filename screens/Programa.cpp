@@ -4,6 +4,7 @@
 #include "AvisoAlAparecer.h"
 #include "EnlaceVentanas.h"
 #include "Estadisticas.h"
+#include "FinDesdeFuera.h"
 #include "ImagenesPrograma.h"
 #include "MedidaArranque.h"
 #include "Portada.h"
@@ -28,6 +29,8 @@ std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada
     MedidaArranque::Marca("carga");
     t->setWindowTitle(QStringLiteral("Orvalia"));
     EnlazarVentanas(*t, m, a);
+    // Shut down with the game open, it still keeps the session's counts.
+    CerrarAlTerminar(*t);
     // A second copy on the same base plays without saving and says so once.
     AvisarAlAparecer(*t, t->Qtn()->AvisoSinGuardar());
     // The options window is built afresh each time it opens and takes the

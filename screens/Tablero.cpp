@@ -105,8 +105,11 @@ bool Tablero::Cargar()
         return false;
     }
     timer().setTiempoLimite(m_.segundosPregunta());
-    // A copy that cannot save leaves the first run to the one that can.
-    if (qtn_->Guarda() && PrimeraVezConfirmada(a_))
+    // A copy that cannot save leaves the first run to the one that can. A
+    // base that holds counts has been played already, whatever the settings
+    // say (lost or reset, or a stick another computer played): the
+    // reshuffle would wipe them.
+    if (qtn_->Guarda() && PrimeraVezConfirmada(a_) && qtn_->SinPreguntar())
         qtn_->InicializarBase();
     emit cargado();
     m_.JugadorActual = 0;

@@ -12,11 +12,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QProcess>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 QByteArray leerTodo(const QString& ruta)
@@ -130,6 +133,77 @@ private slots:
         QVERIFY(q);
         QVERIFY(q->Guarda());
         QVERIFY(q->AvisoSinGuardar().isEmpty());
+    }
+
+    // A lock file whose holder Qt cannot check by its process (left empty
+    // or cut by a power cut, or written on another machine) is taken over
+    // once no running program holds the file's own lock; otherwise the game
+    // would never save again. One that is just being made, or that a live
+    // holder keeps, still holds. Something else in its place is no lock.
+    void cerrojoSinTitularComprobable_data()
+    {
+        QTest::addColumn<QString>("tipo");       // "archivo", "carpeta", "tubería"
+        QTest::addColumn<QByteArray>("contenido");
+        QTest::addColumn<int>("haceSegundos");
+        QTest::addColumn<bool>("vivo");          // a live holder keeps it
+        QTest::addColumn<int>("estado");
+        const QByteArray otraMaquina("999999\nOrvalia\notra-maquina\n");
+        QTest::newRow("vacío, de un corte de luz") << "archivo" << QByteArray() << 3600 << false << int(CerrojoBase::Tomado);
+        QTest::newRow("basura") << "archivo" << QByteArray("\x01\x02zz") << 3600 << false << int(CerrojoBase::Tomado);
+        QTest::newRow("otra máquina, muerto") << "archivo" << otraMaquina << 3600 << false << int(CerrojoBase::Tomado);
+        // Two computers may share a name ("debian"): the machine's id tells.
+        const QByteArray mismoNombre =
+            "999999\nOrvalia\n" + QSysInfo::machineHostName().toUtf8() + "\nid-de-otra-maquina\n\n";
+        QTest::newRow("mismo nombre, otra máquina") << "archivo" << mismoNombre << 3600 << false << int(CerrojoBase::Tomado);
+        QTest::newRow("mismo nombre, otra máquina, vivo") << "archivo" << mismoNombre << 3600 << true << int(CerrojoBase::EnUso);
+        QTest::newRow("fecha futura") << "archivo" << QByteArray() << -3600 << false << int(CerrojoBase::Tomado);
+        QTest::newRow("vacío, recién hecho") << "archivo" << QByteArray() << 0 << false << int(CerrojoBase::EnUso);
+        QTest::newRow("otra máquina, vivo") << "archivo" << otraMaquina << 3600 << true << int(CerrojoBase::EnUso);
+        QTest::newRow("vacío, vivo") << "archivo" << QByteArray() << 3600 << true << int(CerrojoBase::EnUso);
+        QTest::newRow("una carpeta") << "carpeta" << QByteArray() << 3600 << false << int(CerrojoBase::SinCerrojo);
+        QTest::newRow("una tubería") << "tubería" << QByteArray() << 3600 << false << int(CerrojoBase::SinCerrojo);
+    }
+
+    void cerrojoSinTitularComprobable()
+    {
+        QFETCH(QString, tipo);
+        QFETCH(QByteArray, contenido);
+        QFETCH(int, haceSegundos);
+        QFETCH(bool, vivo);
+        QFETCH(int, estado);
+        const QString ruta = CerrojoBase::Ruta(qdb());
+        QLockFile titular(ruta);
+        if (tipo == QLatin1String("carpeta")) {
+            QVERIFY(QDir().mkdir(ruta));
+        } else if (tipo == QStringLiteral("tubería")) {
+            QCOMPARE(mkfifo(QFile::encodeName(ruta).constData(), 0600), 0);
+        } else {
+            if (vivo)
+                QVERIFY(titular.tryLock(0));
+            QFile f(ruta);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(contenido);
+            QVERIFY(f.flush());
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-haceSegundos),
+                                  QFileDevice::FileModificationTime));
+        }
+        {
+            CerrojoBase c(qdb());
+            QCOMPARE(int(c.tomar()), estado);
+            if (estado == CerrojoBase::Tomado) {
+                qint64 pid = 0;
+                QString maquina, programa;
+                QLockFile visto(ruta);
+                QVERIFY(visto.getLockInfo(&pid, &maquina, &programa));
+                QCOMPARE(pid, QCoreApplication::applicationPid());
+            }
+        }
+        if (vivo)
+            titular.unlock();
+        if (tipo == QLatin1String("carpeta"))
+            QVERIFY(QDir().rmdir(ruta));
+        else
+            QFile::remove(ruta);
     }
 
     // Leftovers of a save are only cleared by the holder: beside a running

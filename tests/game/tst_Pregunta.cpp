@@ -361,14 +361,17 @@ private slots:
     }
 
     // What a save cut short leaves beside the base (QSaveFile's name: the
-    // file's name, a point, six letters) is removed at the start; nothing
-    // else is.
+    // file's name, a point, six letters of both cases) is removed at the
+    // start; nothing else is, and never a copy the player named with a word.
     void restosDeGuardado()
     {
         EscribirBaseDePrueba(dir.path(), 1);
         QDir d(dir.path());
-        const QStringList restos{QStringLiteral("QBase.qdb.AbCdEf"), QStringLiteral("QBase.qdb.zzzzzz")};
-        const QStringList ajenos{QStringLiteral("QBase.qdb.AbCdE1"), QStringLiteral("QBase.qdb.AbCdE"),
+        const QStringList restos{QStringLiteral("QBase.qdb.AbCdEf"), QStringLiteral("QBase.qdb.zzzzZz"),
+                                 QStringLiteral("QBase.qdb.XYZabC")};
+        const QStringList ajenos{QStringLiteral("QBase.qdb.backup"), QStringLiteral("QBase.qdb.BACKUP"),
+                                 QStringLiteral("QBase.qdb.Backup"), QStringLiteral("QBase.qdb.zzzzzz"),
+                                 QStringLiteral("QBase.qdb.AbCdE1"), QStringLiteral("QBase.qdb.AbCdE"),
                                  QStringLiteral("QBase.qdb.AbCdEfG"), QStringLiteral("QBase.bak.AbCdEf"),
                                  QStringLiteral("Otra.qdb.AbCdEf"), QStringLiteral("QBase.qdbAbCdEfg")};
         for (const QString& n : restos + ajenos)

@@ -101,6 +101,24 @@ private slots:
                  ruta(QStringLiteral("u/QBase.qdb")));
     }
 
+    // A folder the player may write holding a QBase.qdb they may not (copied
+    // read-only, another user's): every save of it would fail, so the base
+    // is the player's own copy, made from that file with its counts.
+    void baseQueNoSePuedeEscribir()
+    {
+        const QString juego = ruta(QStringLiteral("juego"));
+        EscribirBaseDePrueba(juego, 2, true);
+        const QString qdb = juego + QStringLiteral("/QBase.qdb");
+        const QString usuario = ruta(QStringLiteral("casa/Orvalia"));
+        const auto b = Ubicaciones::UbicarBase(juego, false, usuario, [&](const QString& r) { return r != qdb; });
+        QCOMPARE(b.rutas.principal, usuario + QStringLiteral("/QBase.qdb"));
+        QCOMPARE(b.inicial, qdb);
+        // No QBase.qdb yet: the folder alone decides, as before.
+        QVERIFY(QFile::remove(qdb));
+        const auto c = Ubicaciones::UbicarBase(juego, false, usuario, [&](const QString& r) { return r != qdb; });
+        QCOMPARE(c.rutas.principal, qdb);
+    }
+
     // First start in a folder the player may not write: the shipped base is
     // copied to the player's folder, and from then on only that copy is
     // read and written, the lock beside it; the game's folder stays as it

@@ -181,6 +181,57 @@ private slots:
             QVERIFY(f[FilaBase::Orden].numero() <= 3);
         vigia.stop();
     }
+
+    // Closed before the notice came up (the unload step hides the board
+    // first): no message over the closing screen, none after it.
+    void avisoNoLlegaTrasCerrar()
+    {
+        EscribirBaseDePrueba(dir_.path(), 3);
+        CerrojoBase otraCopia(dir_.filePath(Pregunta::NombreArchivo()));
+        QCOMPARE(otraCopia.tomar(), CerrojoBase::Tomado);
+        Almacen a(dir_.filePath(QStringLiteral("ajustes.ini")));
+        Modulo m;
+        int avisos = 0;
+        QTimer vigia;
+        QObject::connect(&vigia, &QTimer::timeout, [&] {
+            if (auto* d = qobject_cast<Dialog1*>(QApplication::activeModalWidget())) {
+                ++avisos;
+                QTest::keyClick(d, Qt::Key_Return);
+            }
+        });
+        vigia.start(10);
+        auto t = IniciarPrograma(m, a);
+        QVERIFY(t);
+        t->mostrarCierre = nullptr;
+        t->show();
+        t->close();
+        QTest::qWait(100);
+        QCOMPARE(avisos, 0);
+        vigia.stop();
+    }
+
+    // The settings are new but the base has been played (a portable copy
+    // on a stick another computer played, settings lost or reset): the
+    // first run would wipe every count. It reshuffles only a base no
+    // question of which has been asked.
+    void primeraVezNoBorraCuentas()
+    {
+        TablaBase t = TablaDePrueba(3);
+        t[4][FilaBase::Veces] = ValorEtiquetado::texto(QStringLiteral("2"));
+        ArchivoBase::escribir(dir_.filePath(Pregunta::NombreArchivo()), t);
+        Almacen a(dir_.filePath(QStringLiteral("ajustes.ini")));
+        Modulo m;
+        auto tablero = IniciarPrograma(m, a);
+        QVERIFY(tablero);
+        QCOMPARE(a.leer(QStringLiteral("Inicio"), QStringLiteral("FirstRun"), QString()), QStringLiteral("False"));
+        QVERIFY(tablero->Qtn()->Base() == t);
+        tablero->mostrarCierre = nullptr;
+        tablero->close();
+        QStringList veces;
+        for (const FilaBase& f : ArchivoBase::leerArchivo(dir_.filePath(Pregunta::NombreArchivo())).tabla)
+            veces << f[FilaBase::Veces].aTexto();
+        QCOMPARE(veces.count(QStringLiteral("2")), 1);
+    }
 };
 
 QTEST_MAIN(TstPrograma)
