@@ -41,6 +41,7 @@ Dialog1::Dialog1(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWi
     mensaje_ = new QLabel(this);
     mensaje_->setObjectName(QStringLiteral("Label1"));
     mensaje_->setWordWrap(true);
+    mensaje_->setTextFormat(Qt::PlainText);  // the message holds a player's name as typed
     mensaje_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     mensaje_->setFont(Ventanas::Fuente(QStringLiteral("Arial"), 9.75));
     mensaje_->setStyleSheet(QStringLiteral("color: rgb(255,204,48); background: transparent;"));

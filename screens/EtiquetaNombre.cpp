@@ -8,6 +8,8 @@
 
 EtiquetaNombre::EtiquetaNombre(const QString& texto, QWidget* parent) : QLabel(texto, parent)
 {
+    // Names and questions are typed by people: show them as typed, never as HTML.
+    setTextFormat(Qt::PlainText);
     InstalarAccesibleTablero();
 }
 

@@ -99,6 +99,9 @@ void TstDialog1::tresLineasTresRenglones()
     d.Prepara(QString(30, QLatin1Char('x')).append(QLatin1Char(' ')).repeated(4), 0);
     QCOMPARE(label->width(), 281);
     QVERIFY(label->height() >= 2 * linea);
+    // A player's name that looks like HTML is shown as typed, on one line.
+    d.Prepara(QStringLiteral("<b>Ana</b><br>Luis"), 0);
+    QCOMPARE(label->height(), una);
 }
 
 void TstDialog1::botonDerechoEnFondoNoMueve()

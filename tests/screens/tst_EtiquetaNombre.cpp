@@ -67,6 +67,15 @@ private slots:
         l.resize(l.fontMetrics().horizontalAdvance(QStringLiteral("Maximiliano \u2026")) + 1, 31);
         QCOMPARE(l.TextoVisible(), QStringLiteral("Maximiliano\u2026"));
     }
+
+    // A name is shown as typed: marks that look like HTML are letters too.
+    void nombreConMarcas()
+    {
+        const QString nombre = QStringLiteral("<b>Ana</b><br>Luis");
+        EtiquetaNombre l(nombre);
+        comoEnElJuego(l, 1200);
+        QVERIFY(l.sizeHint().width() >= l.fontMetrics().horizontalAdvance(nombre));
+    }
 };
 
 QTEST_MAIN(TstEtiquetaNombre)
