@@ -243,23 +243,30 @@ private slots:
         QCOMPARE(t[3][FilaBase::ID], ValorEtiquetado::entero32(2002));
     }
 
-    // A pipe called like the base is refused at once, as the game refuses
-    // it, never waited on.
+    // A pipe called like the base or a source is refused at once, as the
+    // game refuses it, never waited on.
     void tuberia_data()
     {
         QTest::addColumn<QString>("orden");
-        QTest::newRow("check") << "check";
-        QTest::newRow("export") << "export";
-        QTest::newRow("sort") << "sort";
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("check") << "check" << "QBase.qdb";
+        QTest::newRow("export") << "export" << "QBase.qdb";
+        QTest::newRow("sort") << "sort" << "QBase.qdb";
+        QTest::newRow("check a source") << "check" << "nivel1.csv";
+        QTest::newRow("import a source") << "import" << "nivel1.csv";
     }
     void tuberia()
     {
         QFETCH(QString, orden);
-        const QString carpeta = dir.filePath(QStringLiteral("tuberia-") + orden);
-        QVERIFY(QDir().mkpath(carpeta));
-        const QString fifo = QDir(carpeta).filePath(Pregunta::NombreArchivo());
+        QFETCH(QString, nombre);
+        QTemporaryDir carpeta;
+        QVERIFY(carpeta.isValid());
+        const QString fifo = carpeta.filePath(nombre);
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        const auto r = qdb({orden, fifo}, 10000);
+        QStringList args{orden, fifo};
+        if (orden == QLatin1String("import"))
+            args << carpeta.filePath(Pregunta::NombreArchivo());
+        const auto r = qdb(args, 10000);
         QCOMPARE(r.codigo, 1);
         QVERIFY2(r.errores.contains(fifo + QStringLiteral(": no es un archivo normal")), qPrintable(r.errores));
     }
