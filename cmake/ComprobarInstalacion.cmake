@@ -2,20 +2,18 @@
 # its own there: program, libraries, data, help, menu entry and icon, and that
 # the installed program starts to its board from another working folder.
 # cmake -DBUILD=<build dir> -DPREFIX=<scratch prefix> -P ComprobarInstalacion.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/Instalado.cmake)
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${PREFIX}"
                 RESULT_VARIABLE r OUTPUT_QUIET)
 if(r)
   message(FATAL_ERROR "cmake --install failed: ${r}")
 endif()
-foreach(f bin/Orvalia bin/orvalia-editor bin/libRespuesta.so bin/libComodines.so bin/libOrvaliaSonido.so bin/Orvalia.html bin/QBase.qdb
-          "bin/Imágenes/NP.ico" "bin/Imágenes/Orvalia.gif" "bin/Imágenes/Logo.jpg" "bin/Imágenes/NP1.jpg"
-          share/applications/io.github.orvalia.Orvalia.desktop share/icons/hicolor/256x256/apps/orvalia.png
-          share/applications/io.github.orvalia.Editor.desktop share/icons/hicolor/256x256/apps/orvalia-editor.png)
-  if(NOT EXISTS "${PREFIX}/${f}")
-    message(FATAL_ERROR "not installed: ${f}")
-  endif()
-endforeach()
+exigir_archivos("${PREFIX}" "not installed"
+  bin/Orvalia bin/orvalia-editor bin/libRespuesta.so bin/libComodines.so bin/libOrvaliaSonido.so bin/Orvalia.html bin/QBase.qdb
+  "bin/Imágenes/NP.ico" "bin/Imágenes/Orvalia.gif" "bin/Imágenes/Logo.jpg" "bin/Imágenes/NP1.jpg"
+  share/applications/io.github.orvalia.Orvalia.desktop share/icons/hicolor/256x256/apps/orvalia.png
+  share/applications/io.github.orvalia.Editor.desktop share/icons/hicolor/256x256/apps/orvalia-editor.png)
 file(READ "${PREFIX}/share/applications/io.github.orvalia.Orvalia.desktop" entrada)
 if(NOT entrada MATCHES "Exec=\"${PREFIX}/bin/Orvalia\"")
   message(FATAL_ERROR "the menu entry does not start the installed program:\n${entrada}")
@@ -31,21 +29,11 @@ endif()
 # Started from elsewhere, with a store of its own, it must reach its board.
 set(config "${PREFIX}/config")
 file(WRITE "${config}/Orvalia/Orvalia.ini" "[Inicio]\nFirstRun=False\n")
-execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} ORVALIA_MEDIR_ARRANQUE=1
-                        "${PREFIX}/bin/Orvalia"
-                WORKING_DIRECTORY "${config}"
-                RESULT_VARIABLE r OUTPUT_VARIABLE ms ERROR_QUIET TIMEOUT 120)
-if(r)
-  message(FATAL_ERROR "the installed program did not reach its board: ${r}")
-endif()
+arrancar_instalado("${config}" "the installed program did not reach its board"
+                   XDG_CONFIG_HOME=${config} ORVALIA_MEDIR_ARRANQUE=1 "${PREFIX}/bin/Orvalia")
 
 # The installed editor opens the base the game plays from.
-execute_process(COMMAND ${CMAKE_COMMAND} -E env XDG_CONFIG_HOME=${config} ORVALIA_MEDIR_ARRANQUE=1
-                        "${PREFIX}/bin/orvalia-editor"
-                WORKING_DIRECTORY "${config}"
-                RESULT_VARIABLE r OUTPUT_VARIABLE ms ERROR_QUIET TIMEOUT 120)
-if(r)
-  message(FATAL_ERROR "the installed editor did not open the game's base: ${r}")
-endif()
+arrancar_instalado("${config}" "the installed editor did not open the game's base"
+                   XDG_CONFIG_HOME=${config} ORVALIA_MEDIR_ARRANQUE=1 "${PREFIX}/bin/orvalia-editor")
 file(REMOVE_RECURSE "${PREFIX}")
 message(STATUS "installed game reached its board; the installed editor opened its base")

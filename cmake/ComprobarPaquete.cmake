@@ -8,6 +8,7 @@
 #   cmake -DPASO=lintian ...     lintian finds no error
 #
 # Each step is skipped (a line starting "SKIP:") where dpkg is absent.
+include(${CMAKE_CURRENT_LIST_DIR}/Instalado.cmake)
 find_program(DPKG_DEB dpkg-deb)
 if(NOT DPKG_DEB)
   message("SKIP: dpkg is absent, so the Debian package can be neither built nor unpacked here")
@@ -75,22 +76,19 @@ execute_process(COMMAND ${DPKG_DEB} -x "${deb}" "${raiz}" RESULT_VARIABLE r)
 if(r)
   message(FATAL_ERROR "dpkg-deb -x failed: ${r}")
 endif()
-foreach(f usr/games/orvalia usr/games/orvalia-qdb usr/games/orvalia-editor
-          usr/lib/games/orvalia/libRespuesta.so usr/lib/games/orvalia/libComodines.so
-          usr/lib/games/orvalia/libOrvaliaSonido.so
-          usr/share/games/orvalia/QBase.qdb usr/share/games/orvalia/QBase.bak
-          usr/share/games/orvalia/Orvalia.html "usr/share/games/orvalia/Imágenes/NP.ico"
-          usr/share/games/orvalia/MP3/sonido0.mp3
-          usr/share/applications/io.github.orvalia.Orvalia.desktop
-          usr/share/applications/io.github.orvalia.Editor.desktop
-          usr/share/icons/hicolor/48x48/apps/orvalia.png usr/share/icons/hicolor/48x48/apps/orvalia-editor.png
-          usr/share/metainfo/io.github.orvalia.Orvalia.metainfo.xml
-          usr/share/man/man6/orvalia.6.gz usr/share/man/man6/orvalia-qdb.6.gz usr/share/man/man6/orvalia-editor.6.gz
-          usr/share/doc/orvalia/copyright usr/share/doc/orvalia/changelog.Debian.gz)
-  if(NOT EXISTS "${raiz}/${f}")
-    message(FATAL_ERROR "not in the package: ${f}")
-  endif()
-endforeach()
+exigir_archivos("${raiz}" "not in the package"
+  usr/games/orvalia usr/games/orvalia-qdb usr/games/orvalia-editor
+  usr/lib/games/orvalia/libRespuesta.so usr/lib/games/orvalia/libComodines.so
+  usr/lib/games/orvalia/libOrvaliaSonido.so
+  usr/share/games/orvalia/QBase.qdb usr/share/games/orvalia/QBase.bak
+  usr/share/games/orvalia/Orvalia.html "usr/share/games/orvalia/Imágenes/NP.ico"
+  usr/share/games/orvalia/MP3/sonido0.mp3
+  usr/share/applications/io.github.orvalia.Orvalia.desktop
+  usr/share/applications/io.github.orvalia.Editor.desktop
+  usr/share/icons/hicolor/48x48/apps/orvalia.png usr/share/icons/hicolor/48x48/apps/orvalia-editor.png
+  usr/share/metainfo/io.github.orvalia.Orvalia.metainfo.xml
+  usr/share/man/man6/orvalia.6.gz usr/share/man/man6/orvalia-qdb.6.gz usr/share/man/man6/orvalia-editor.6.gz
+  usr/share/doc/orvalia/copyright usr/share/doc/orvalia/changelog.Debian.gz)
 inventario("${raiz}" antes)
 
 # A new player: an empty home, started from there, not from the program's folder.
@@ -98,14 +96,9 @@ set(entorno --unset=ORVALIA_MEDIR_ARRANQUE --unset=LD_LIBRARY_PATH
             HOME=${casa} XDG_DATA_HOME=${casa}/.local/share XDG_CONFIG_HOME=${casa}/.config
             XDG_CACHE_HOME=${casa}/.cache XDG_RUNTIME_DIR=${casa}/run)
 file(MAKE_DIRECTORY "${casa}/run")
-execute_process(COMMAND ${CMAKE_COMMAND} -E env ${entorno} ORVALIA_UNA_PREGUNTA=1 "${raiz}/usr/games/orvalia"
-                WORKING_DIRECTORY "${casa}"
-                RESULT_VARIABLE r OUTPUT_VARIABLE salidaJuego ERROR_VARIABLE errores TIMEOUT 120)
-if(r)
-  message(FATAL_ERROR "the installed game failed (${r}):\n${salidaJuego}\n${errores}")
-endif()
-if(NOT salidaJuego MATCHES "(^|\n)([0-9]+)\n?$")
-  message(FATAL_ERROR "the installed game asked no question:\n${salidaJuego}\n${errores}")
+arrancar_instalado("${casa}" "the installed game failed" ${entorno} ORVALIA_UNA_PREGUNTA=1 "${raiz}/usr/games/orvalia")
+if(NOT salida MATCHES "(^|\n)([0-9]+)\n?$")
+  message(FATAL_ERROR "the installed game asked no question:\n${salida}\n${errores}")
 endif()
 set(id "${CMAKE_MATCH_2}")
 
@@ -143,12 +136,8 @@ if(filas LESS 100 OR NOT contadas STREQUAL "${id}:1")
 endif()
 
 # The installed editor opens the same base, the player's own.
-execute_process(COMMAND ${CMAKE_COMMAND} -E env ${entorno} ORVALIA_MEDIR_ARRANQUE=1 "${raiz}/usr/games/orvalia-editor"
-                WORKING_DIRECTORY "${casa}"
-                RESULT_VARIABLE r OUTPUT_VARIABLE ms ERROR_VARIABLE errores TIMEOUT 120)
-if(r)
-  message(FATAL_ERROR "the installed editor did not open the player's base (${r}):\n${ms}\n${errores}")
-endif()
+arrancar_instalado("${casa}" "the installed editor did not open the player's base"
+                   ${entorno} ORVALIA_MEDIR_ARRANQUE=1 "${raiz}/usr/games/orvalia-editor")
 
 inventario("${raiz}" despues)
 if(NOT antes STREQUAL despues)

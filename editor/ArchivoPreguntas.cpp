@@ -31,9 +31,12 @@ Lectura leerQdb(const QString& ruta)
     QFile f(ruta);
     if (!f.exists())
         return fallo(QStringLiteral("No existe el archivo %1.").arg(nombre(ruta)));
-    if (!f.open(QIODevice::ReadOnly))
+    // Read as the game reads it: a regular file only (a pipe would keep the
+    // window waiting), and no more than its table. A regular file is tried
+    // first only to say why it cannot be opened, in the system's words.
+    if (QFileInfo(ruta).isFile() && !f.open(QIODevice::ReadOnly))
         return fallo(QStringLiteral("No se puede leer %1: %2.").arg(nombre(ruta), f.errorString()));
-    ArchivoBase::Lectura b = ArchivoBase::leer(f.readAll());
+    ArchivoBase::Lectura b = ArchivoBase::leerArchivo(ruta);
     if (!b.valida()) {
         const QString donde = b.fila >= 0 ? QStringLiteral(" (en la fila %1)").arg(b.fila + 1) : QString();
         return fallo(QStringLiteral("%1 no es una base de preguntas que el juego pueda leer: %2%3.")

@@ -12,19 +12,6 @@
 #include <QFileInfo>
 #include <QUndoStack>
 
-namespace {
-
-// At most a few lines of a long list, and how many more there are.
-QString resumen(const QStringList& lineas, int cuantas = 6)
-{
-    QStringList r = lineas.mid(0, cuantas);
-    if (lineas.size() > cuantas)
-        r << QStringLiteral("… y %1 más.").arg(lineas.size() - cuantas);
-    return r.join(u'\n');
-}
-
-}  // namespace
-
 Documento::Documento(QObject* parent) : Documento(Azar::global(), parent) {}
 
 Documento::Documento(Azar& azar, QObject* parent)
@@ -48,6 +35,32 @@ void Documento::setSoloLectura(const QString& motivo)
 }
 
 QString Documento::rutaDelJuego() { return Ubicaciones::RutasDelJugador().principal; }
+
+QString Documento::resumen(const QStringList& lineas, int cuantas)
+{
+    QStringList r = lineas.mid(0, cuantas);
+    if (lineas.size() > cuantas)
+        r << QStringLiteral("… y %1 más.").arg(lineas.size() - cuantas);
+    return r.join(u'\n');
+}
+
+QString Documento::impedimento() const
+{
+    if (soloLectura())
+        return motivoSoloLectura_;
+    if (!abierto())
+        return QStringLiteral("Abre primero una base de preguntas.");
+    return QString();
+}
+
+QString Documento::impedimento(int fila) const
+{
+    if (soloLectura())
+        return motivoSoloLectura_;
+    if (fila < 0 || fila >= modelo_->filasTotal())
+        return QStringLiteral("No hay ninguna pregunta elegida.");
+    return QString();
+}
 
 namespace {
 QString motivoCerrojo(const CerrojoBase& c, const QString& ruta)
@@ -155,6 +168,20 @@ void ponerNumero(FilaEditable& f, int campo, qint64 n)
     if (auto r = ModeloPreguntas::conValor(f, campo, n))
         f = *r;
 }
+
+// The answer of an edit that gives a row: the row, or -1 with why in r.
+int fallo(Documento::Resultado* r, const QString& por)
+{
+    if (r)
+        *r = Documento::Resultado::mal(por);
+    return -1;
+}
+int hecho(Documento::Resultado* r, int fila)
+{
+    if (r)
+        *r = Documento::Resultado::bien();
+    return fila;
+}
 }  // namespace
 
 std::optional<qint64> Documento::idLibre(int nivel, const QSet<qint64>& ademas) const
@@ -175,10 +202,8 @@ QString Documento::bloqueLleno(int nivel)
 
 Documento::Resultado Documento::cambiar(int fila, int campo, const QVariant& valor)
 {
-    if (soloLectura())
-        return Resultado::mal(motivoSoloLectura_);
-    if (fila < 0 || fila >= modelo_->filasTotal())
-        return Resultado::mal(QStringLiteral("No hay ninguna pregunta elegida."));
+    if (const QString no = impedimento(fila); !no.isEmpty())
+        return Resultado::mal(no);
     const FilaEditable& antes = modelo_->fila(fila);
     std::optional<FilaEditable> despues = ModeloPreguntas::conValor(antes, campo, valor);
     if (!despues)
@@ -215,42 +240,26 @@ FilaEditable Documento::nueva(int nivel, qint64 id) const
 
 int Documento::agregar(int nivel, Resultado* r)
 {
-    auto fallar = [&](const QString& por) {
-        if (r)
-            *r = Resultado::mal(por);
-        return -1;
-    };
-    if (soloLectura())
-        return fallar(motivoSoloLectura_);
-    if (!abierto())
-        return fallar(QStringLiteral("Abre primero una base de preguntas."));
+    if (const QString no = impedimento(); !no.isEmpty())
+        return fallo(r, no);
     nivel = std::clamp(nivel, 1, 5);
     const std::optional<qint64> id = idLibre(nivel);
     if (!id)
-        return fallar(bloqueLleno(nivel));
+        return fallo(r, bloqueLleno(nivel));
     const int pos = modelo_->posicionParaNivel(nivel);
     pila_->push(new OrdenAgregar(modelo_, pos, {nueva(nivel, *id)}, QStringLiteral("añadir una pregunta")));
-    if (r)
-        *r = Resultado::bien();
-    return pos;
+    return hecho(r, pos);
 }
 
 int Documento::duplicar(int fila, Resultado* r)
 {
-    auto fallar = [&](const QString& por) {
-        if (r)
-            *r = Resultado::mal(por);
-        return -1;
-    };
-    if (soloLectura())
-        return fallar(motivoSoloLectura_);
-    if (fila < 0 || fila >= modelo_->filasTotal())
-        return fallar(QStringLiteral("No hay ninguna pregunta elegida."));
+    if (const QString no = impedimento(fila); !no.isEmpty())
+        return fallo(r, no);
     FilaEditable copia = modelo_->fila(fila);
     const int nivel = copia.fila.nivel();
     const std::optional<qint64> id = idLibre(nivel);
     if (!id)
-        return fallar(bloqueLleno(nivel));
+        return fallo(r, bloqueLleno(nivel));
     ponerNumero(copia, FilaBase::ID, *id);
     ponerNumero(copia, FilaBase::Veces, 0);
     ponerNumero(copia, FilaBase::Orden, AzarEntero(azar_, 1000));
@@ -258,27 +267,21 @@ int Documento::duplicar(int fila, Resultado* r)
     copia.crudo.clear();
     pila_->push(new OrdenAgregar(modelo_, fila + 1, {copia},
                                  QStringLiteral("duplicar la pregunta %1").arg(ModeloPreguntas::id(modelo_->fila(fila)))));
-    if (r)
-        *r = Resultado::bien();
-    return fila + 1;
+    return hecho(r, fila + 1);
 }
 
 Documento::Resultado Documento::borrar(int fila)
 {
-    if (soloLectura())
-        return Resultado::mal(motivoSoloLectura_);
-    if (fila < 0 || fila >= modelo_->filasTotal())
-        return Resultado::mal(QStringLiteral("No hay ninguna pregunta elegida."));
+    if (const QString no = impedimento(fila); !no.isEmpty())
+        return Resultado::mal(no);
     pila_->push(new OrdenBorrar(modelo_, fila));
     return Resultado::bien();
 }
 
 Documento::Resultado Documento::importar(const QString& ruta)
 {
-    if (soloLectura())
-        return Resultado::mal(motivoSoloLectura_);
-    if (!abierto())
-        return Resultado::mal(QStringLiteral("Abre primero una base de preguntas."));
+    if (const QString no = impedimento(); !no.isEmpty())
+        return Resultado::mal(no);
     ArchivoPreguntas::Lectura l = ArchivoPreguntas::leerParaImportar(ruta);
     if (!l.valida())
         return Resultado::mal(l.error + QStringLiteral(" No se ha añadido ninguna pregunta."));
@@ -369,7 +372,7 @@ Documento::Resultado Documento::guardar()
     const QStringList e = errores();
     if (!e.isEmpty())
         return Resultado::mal(QStringLiteral("No se puede guardar todavía: el juego no podría leer la base.\n")
-                              + resumen(e));
+                              + resumen(e, 6));
     bool escrito = false;
     if (formato_ == ArchivoPreguntas::Formato::Qdb) {
         // The game's own writer: a temporary file put in place only once

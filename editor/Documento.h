@@ -93,6 +93,8 @@ public:
     // full. ademas: IDs taken besides the bank's own.
     std::optional<qint64> idLibre(int nivel, const QSet<qint64>& ademas = {}) const;
     static QString bloqueLleno(int nivel);
+    // The first lines of a long list, then "… y N más.".
+    static QString resumen(const QStringList& lineas, int cuantas);
 
 signals:
     // Another file was opened: everything shown must be read again.
@@ -100,6 +102,10 @@ signals:
     void soloLecturaCambiado(bool soloLectura);
 
 private:
+    // Why an edit cannot be made now: read-only, or nothing open (no row)
+    // or no such row. Empty when it can.
+    QString impedimento() const;
+    QString impedimento(int fila) const;
     QSet<qint64> idsUsados() const;
     FilaEditable nueva(int nivel, qint64 id) const;
     Resultado resultadoGuardar(bool escrito) const;

@@ -1,7 +1,7 @@
 #include "FiltroPreguntas.h"
 
-#include "Comprobador.h"
 #include "ModeloPreguntas.h"
+#include "Plegar.h"
 
 FiltroPreguntas::FiltroPreguntas(QObject* parent) : QSortFilterProxyModel(parent)
 {
@@ -25,7 +25,7 @@ void FiltroPreguntas::setBusqueda(const QString& texto)
         return;
     busqueda_ = texto;
     const QStringList antes = palabras_;
-    palabras_ = Comprobador::plegar(texto).split(u' ', Qt::SkipEmptyParts);
+    palabras_ = plegar(texto).split(u' ', Qt::SkipEmptyParts);
     // "noé," folds as "noe": the rows shown do not change.
     if (palabras_ != antes)
         invalidateRowsFilter();

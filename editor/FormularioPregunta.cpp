@@ -104,6 +104,32 @@ QLabel* FormularioPregunta::etiquetaProblema(int campo)
     return l;
 }
 
+QLineEdit* FormularioPregunta::cajaDeTexto(int campo, QObject* filtro)
+{
+    auto* caja = new QLineEdit(campos_);
+    caja->installEventFilter(filtro);
+    // Any change of the text, typed, pasted or undone from the box's own
+    // menu, goes to the bank; the form's own setting of it does not.
+    connect(caja, &QLineEdit::textChanged, this, [this, campo](const QString& t) {
+        if (!leyendo_)
+            cambiarTexto(campo, t);
+    });
+    return caja;
+}
+
+void FormularioPregunta::ponerCampo(QGridLayout* g, int& r, const QString& etiqueta, QWidget* campo, int problema,
+                                    Qt::Alignment alineacion, QLayout* contenido)
+{
+    auto* l = new QLabel(etiqueta, campos_);
+    l->setBuddy(campo);
+    g->addWidget(l, r, 0, alineacion);
+    if (contenido)
+        g->addLayout(contenido, r++, 1);
+    else
+        g->addWidget(campo, r++, 1);
+    g->addWidget(etiquetaProblema(problema), r++, 1);
+}
+
 void FormularioPregunta::construir()
 {
     auto* todo = new QVBoxLayout(this);
@@ -120,14 +146,10 @@ void FormularioPregunta::construir()
     auto* filtro = new SinDeshacerPropio(this);
     int r = 0;
 
-    auto* lblPregunta = new QLabel(QStringLiteral("&Pregunta"), campos_);
     pregunta_ = new CajaPregunta(campos_);
     pregunta_->setAccessibleName(QStringLiteral("Pregunta"));
     pregunta_->installEventFilter(filtro);
-    lblPregunta->setBuddy(pregunta_);
-    g->addWidget(lblPregunta, r, 0, Qt::AlignTop);
-    g->addWidget(pregunta_, r++, 1);
-    g->addWidget(etiquetaProblema(FilaBase::Enunciado), r++, 1);
+    ponerCampo(g, r, QStringLiteral("&Pregunta"), pregunta_, FilaBase::Enunciado, Qt::AlignTop);
     connect(pregunta_, &QPlainTextEdit::textChanged, this, [this] {
         if (!leyendo_)
             cambiarTexto(FilaBase::Enunciado, pregunta_->texto());
@@ -143,70 +165,41 @@ void FormularioPregunta::construir()
         marca->setAccessibleName(QStringLiteral("La respuesta %1 es la correcta").arg(letra));
         grupo_->addButton(marca, i);
         correctas_[size_t(i)] = marca;
-        auto* caja = new QLineEdit(campos_);
+        auto* caja = cajaDeTexto(FilaBase::RespA + i, filtro);
         caja->setAccessibleName(QStringLiteral("Respuesta %1").arg(letra));
-        caja->installEventFilter(filtro);
         respuestas_[size_t(i)] = caja;
         g->addWidget(marca, r, 0);
         g->addWidget(caja, r++, 1);
         g->addWidget(etiquetaProblema(FilaBase::RespA + i), r++, 1);
-        // Any change of the text, typed, pasted or undone from the box's own
-        // menu, goes to the bank; the form's own setting of it does not.
-        connect(caja, &QLineEdit::textChanged, this, [this, i](const QString& t) {
-            if (!leyendo_)
-                cambiarTexto(FilaBase::RespA + i, t);
-        });
     }
     g->addWidget(etiquetaProblema(FilaBase::LetraCorrecta), r++, 1);
     connect(grupo_, &QButtonGroup::idClicked, this, [this](int id) { cambiar(FilaBase::LetraCorrecta, id); });
 
-    auto* lblNivel = new QLabel(QStringLiteral("Ni&vel"), campos_);
     nivel_ = new QComboBox(campos_);
     for (int n = 0; n < 5; ++n)
         nivel_->addItem(QString::fromUtf8(NombresNivel[n]), n + 1);
-    lblNivel->setBuddy(nivel_);
     auto* filaNivel = new QHBoxLayout;
     filaNivel->addWidget(nivel_);
     datos_ = new QLabel(campos_);
     EstiloEditor::comoNota(datos_);
     datos_->setWordWrap(false);
     filaNivel->addWidget(datos_, 1);
-    g->addWidget(lblNivel, r, 0);
-    g->addLayout(filaNivel, r++, 1);
-    g->addWidget(etiquetaProblema(FilaBase::Nivel), r++, 1);
+    ponerCampo(g, r, QStringLiteral("Ni&vel"), nivel_, FilaBase::Nivel, {}, filaNivel);
     connect(nivel_, &QComboBox::activated, this, [this](int i) { cambiar(FilaBase::Nivel, i + 1); });
 
-    auto* lblReferencia = new QLabel(QStringLiteral("&Referencia"), campos_);
-    referencia_ = new QLineEdit(campos_);
+    referencia_ = cajaDeTexto(FilaEditable::Referencia, filtro);
     referencia_->setPlaceholderText(QStringLiteral("Génesis 6:14 o Juan 3:16-18"));
-    referencia_->installEventFilter(filtro);
     QStringList libros;
     for (const Libros::Libro& l : Libros::lista())
         libros << QString::fromUtf8(l.nombre);
     auto* completa = new QCompleter(libros, referencia_);
     completa->setCaseSensitivity(Qt::CaseInsensitive);
     referencia_->setCompleter(completa);
-    lblReferencia->setBuddy(referencia_);
-    g->addWidget(lblReferencia, r, 0);
-    g->addWidget(referencia_, r++, 1);
-    g->addWidget(etiquetaProblema(FilaEditable::Referencia), r++, 1);
-    connect(referencia_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!leyendo_)
-            cambiarTexto(FilaEditable::Referencia, t);
-    });
+    ponerCampo(g, r, QStringLiteral("&Referencia"), referencia_, FilaEditable::Referencia);
 
-    auto* lblFrase = new QLabel(QStringLiteral("&Frase"), campos_);
-    frase_ = new QLineEdit(campos_);
+    frase_ = cajaDeTexto(FilaEditable::Evidencia, filtro);
     frase_->setPlaceholderText(QStringLiteral("Unas palabras del versículo que prueban la respuesta"));
-    frase_->installEventFilter(filtro);
-    lblFrase->setBuddy(frase_);
-    g->addWidget(lblFrase, r, 0);
-    g->addWidget(frase_, r++, 1);
-    g->addWidget(etiquetaProblema(FilaEditable::Evidencia), r++, 1);
-    connect(frase_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        if (!leyendo_)
-            cambiarTexto(FilaEditable::Evidencia, t);
-    });
+    ponerCampo(g, r, QStringLiteral("&Frase"), frase_, FilaEditable::Evidencia);
 
     notaPasaje_ = new QLabel(campos_);
     EstiloEditor::comoNota(notaPasaje_);
@@ -268,11 +261,8 @@ void FormularioPregunta::leer()
     // it is mended; the bank still has the last text it could hold.
     if (sinCabida_[FilaBase::Enunciado].isEmpty())
         pregunta_->setTexto(f.fila[FilaBase::Enunciado].aTexto());
-    for (int i = 0; i < 4; ++i) {
-        const QString t = f.fila[FilaBase::RespA + i].aTexto();
-        if (sinCabida_[size_t(FilaBase::RespA + i)].isEmpty() && respuestas_[size_t(i)]->text() != t)
-            respuestas_[size_t(i)]->setText(t);
-    }
+    for (int i = 0; i < 4; ++i)
+        mostrarTexto(respuestas_[size_t(i)], FilaBase::RespA + i, f.fila[FilaBase::RespA + i].aTexto());
     const int letra = f.fila.letra();
     // The right answer's box is tinted, as the board shows it green.
     for (int i = 0; i < 4; ++i) {
@@ -294,15 +284,19 @@ void FormularioPregunta::leer()
                              veces == QLatin1String("0")   ? QStringLiteral("aún no ha salido en el juego")
                              : veces == QLatin1String("1") ? QStringLiteral("ha salido una vez en el juego")
                                                            : QStringLiteral("ha salido %1 veces en el juego").arg(veces)));
-    if (sinCabida_[FilaEditable::Referencia].isEmpty() && referencia_->text() != f.referencia)
-        referencia_->setText(f.referencia);
-    if (sinCabida_[FilaEditable::Evidencia].isEmpty() && frase_->text() != f.evidencia)
-        frase_->setText(f.evidencia);
+    mostrarTexto(referencia_, FilaEditable::Referencia, f.referencia);
+    mostrarTexto(frase_, FilaEditable::Evidencia, f.evidencia);
     notaPasaje_->setVisible(!doc_->guardaPasaje());
     leyendo_ = false;
     revisar();
     emit preguntaCambiada();
     emit pasajeCambiado();
+}
+
+void FormularioPregunta::mostrarTexto(QLineEdit* caja, int campo, const QString& texto)
+{
+    if (sinCabida_[size_t(campo)].isEmpty() && caja->text() != texto)
+        caja->setText(texto);
 }
 
 void FormularioPregunta::ajustarSoloLectura()

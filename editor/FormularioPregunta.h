@@ -9,7 +9,9 @@ class CajaPregunta;
 class Documento;
 class QButtonGroup;
 class QComboBox;
+class QGridLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -50,11 +52,19 @@ signals:
 private:
     void construir();
     void leer();
+    // Sets the box to the bank's text, unless it holds one the base cannot.
+    void mostrarTexto(QLineEdit* caja, int campo, const QString& texto);
     void revisar();
     void cambiar(int campo, const QVariant& valor);
     void cambiarTexto(int campo, const QString& texto);
     void ajustarSoloLectura();
     QLabel* etiquetaProblema(int campo);
+    // A one-line box for a field, its text going to the bank as it changes.
+    QLineEdit* cajaDeTexto(int campo, QObject* filtro);
+    // A field's rows in the grid: its label (whose shortcut reaches it) and
+    // the field, or the layout holding it, then the line of its problems.
+    void ponerCampo(QGridLayout* g, int& r, const QString& etiqueta, QWidget* campo, int problema,
+                    Qt::Alignment alineacion = {}, QLayout* contenido = nullptr);
 
     Documento* doc_;
     QPersistentModelIndex fila_;

@@ -1,5 +1,7 @@
 #include "Libros.h"
 
+#include "Plegar.h"
+
 #include <QHash>
 
 namespace Libros {
@@ -41,15 +43,9 @@ QString nombre(int i)
 
 namespace {
 
-// Lower case, no accents, no spaces: "1 Crónicas" -> "1cronicas".
-QString plegado(const QString& s)
-{
-    QString r;
-    for (const QChar c : s.normalized(QString::NormalizationForm_D))
-        if (!c.isMark() && !c.isSpace())
-            r += c.toCaseFolded();
-    return r;
-}
+// Folded with no break between words, so that "1reyes" is "1 Reyes":
+// "1 Crónicas" -> "1cronicas".
+QString plegado(const QString& s) { return plegar(s).remove(u' '); }
 
 }  // namespace
 

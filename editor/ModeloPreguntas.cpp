@@ -1,7 +1,7 @@
 #include "ModeloPreguntas.h"
 
-#include "Comprobador.h"
 #include "FilaCsv.h"
+#include "Plegar.h"
 
 #include <limits>
 
@@ -90,7 +90,7 @@ QString ModeloPreguntas::busqueda(int i) const
             partes << f.fila[c].aTexto();
         partes << f.referencia << f.evidencia << f.fila[FilaBase::ID].aTexto();
         // Separated so that no word runs into the next field's.
-        b = Comprobador::plegar(partes.join(QStringLiteral(" | ")));
+        b = plegar(partes.join(QStringLiteral(" | ")));
     }
     return *b;
 }

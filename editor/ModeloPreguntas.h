@@ -16,7 +16,7 @@ public:
         // The value sorted by: a number for ID, level and count, the text
         // otherwise.
         RolOrden = Qt::UserRole,
-        // Every text of the row folded (Comprobador::plegar), for the search.
+        // Every text of the row folded (plegar), for the search.
         RolBusqueda,
         RolNivel,
     };

@@ -2,23 +2,13 @@
 
 #include "Colores.h"
 #include "Libros.h"
+#include "Plegar.h"
 
 #include <vector>
 
 namespace {
 
 QString entreComillas(const QString& s) { return QStringLiteral("«") + s + QStringLiteral("»"); }
-
-// Lower case, no accents: only to tell a teacher that a phrase is there but
-// written otherwise; the check itself stays exact.
-QString plegado(const QString& s)
-{
-    QString r;
-    for (const QChar c : s.normalized(QString::NormalizationForm_D))
-        if (!c.isMark())
-            r += c.toCaseFolded();
-    return r;
-}
 
 QString parrafo(const QString& texto) { return QStringLiteral("<p>") + texto.toHtmlEscaped() + QStringLiteral("</p>"); }
 
@@ -153,7 +143,10 @@ MarcaFrase Pasaje::marcar(const QString& frase) const
     } else if (r.veces == 0) {
         r.estado = MarcaFrase::Estado::NoEsta;
         r.mensaje = QStringLiteral("La frase %1 no está en %2.").arg(entreComillas(buscada), referencia());
-        if (plegado(todo).contains(plegado(buscada)))
+        // Folded only to tell the teacher that the phrase is there, written
+        // otherwise; the check itself stays exact.
+        const QString plegada = plegar(buscada);
+        if (!plegada.isEmpty() && plegar(todo).contains(plegada))
             r.mensaje += QStringLiteral(" Está escrita de otro modo: copia las mayúsculas, los acentos y los "
                                         "signos tal como aparecen en el texto.");
     } else {

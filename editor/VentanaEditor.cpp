@@ -30,15 +30,6 @@ namespace {
 const QString Titulo = QStringLiteral("Editor de preguntas");
 const QString Filtros = QStringLiteral("Preguntas (*.qdb *.bak *.csv);;Base del juego (*.qdb *.bak);;CSV (*.csv)");
 const QString FiltroCsv = QStringLiteral("CSV (*.csv)");
-
-// At most a few lines of a long list, and how many more there are.
-QString resumen(const QStringList& lineas, int cuantas = 8)
-{
-    QStringList r = lineas.mid(0, cuantas);
-    if (lineas.size() > cuantas)
-        r << QStringLiteral("… y %1 más.").arg(lineas.size() - cuantas);
-    return r.join(u'\n');
-}
 }  // namespace
 
 VentanaEditor::VentanaEditor(Dialogos& dialogos, const Biblia& biblia, QWidget* parent)
@@ -262,7 +253,7 @@ bool VentanaEditor::guardar()
     }
     const QStringList errores = doc_->errores();
     if (!errores.isEmpty()) {
-        informar(QStringLiteral("Todavía no se puede guardar: el juego no podría leer la base.\n\n") + resumen(errores),
+        informar(QStringLiteral("Todavía no se puede guardar: el juego no podría leer la base.\n\n") + Documento::resumen(errores, 8),
                  true);
         return false;
     }
@@ -271,7 +262,7 @@ bool VentanaEditor::guardar()
     if (!avisos.isEmpty() && avisos != avisosAceptados_) {
         const QString texto = (avisos.size() == 1 ? QStringLiteral("Hay un aviso:\n\n")
                                                   : QStringLiteral("Hay %1 avisos:\n\n").arg(avisos.size()))
-            + resumen(avisos) + QStringLiteral("\n\nEl juego puede usar las preguntas así. ¿Guardar de todos modos?");
+            + Documento::resumen(avisos, 8) + QStringLiteral("\n\nEl juego puede usar las preguntas así. ¿Guardar de todos modos?");
         if (dialogos_.preguntar(this, Titulo, texto, QStringLiteral("Guardar"), QStringLiteral("Seguir editando"),
                                 false)
             != Dialogos::Respuesta::Si)

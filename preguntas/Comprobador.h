@@ -110,7 +110,6 @@ public:
     // 0 clean, 1 errors, 2 warnings only.
     int codigoSalida() const { return !errores_.isEmpty() ? 1 : !avisos_.isEmpty() ? 2 : 0; }
 
-    static QString plegar(const QString& texto);  // folded for comparison
     static int distancia(const QString& a, const QString& b, int tope);
     // "Enunciado", "RespA"...: the column's name in the CSV files.
     static QString nombreCampo(int campo);

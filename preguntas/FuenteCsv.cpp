@@ -3,6 +3,7 @@
 #include "Csv.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 FuenteCsv fallo(const QString& error)
@@ -68,6 +69,9 @@ FuenteCsv FuenteCsv::leer(const QByteArray& utf8, const QString& nombre, bool hu
 
 FuenteCsv FuenteCsv::leerArchivo(const QString& ruta, bool huecos)
 {
+    const QFileInfo info(ruta);
+    if (info.exists() && !info.isFile())
+        return fallo(ruta + QStringLiteral(": no es un archivo normal"));
     QFile archivo(ruta);
     if (!archivo.open(QIODevice::ReadOnly))
         return fallo(ruta + QStringLiteral(": no se puede abrir"));

@@ -38,6 +38,8 @@ struct FuenteCsv {
     // teacher wrote may leave Orden, Veces and ID blank for the caller to
     // fill in; sources for the game may not.
     static FuenteCsv leer(const QByteArray& utf8, const QString& nombre, bool huecos = false);
+    // Only a regular file (or a link to one), as the game reads a base: a
+    // pipe or a device could keep the reader waiting for ever.
     static FuenteCsv leerArchivo(const QString& ruta, bool huecos = false);
 
     // Bit of a field in Fila::huecos.

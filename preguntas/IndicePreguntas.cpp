@@ -1,4 +1,5 @@
 #include "Comprobador.h"
+#include "Plegar.h"
 
 #include <algorithm>
 #include <limits>
@@ -7,10 +8,10 @@ IndicePreguntas::Huella IndicePreguntas::huella(const FilaBase& fila, const QStr
 {
     Huella h;
     h.lugar = lugar;
-    h.pregunta = Comprobador::plegar(fila[FilaBase::Enunciado].aTexto());
+    h.pregunta = plegar(fila[FilaBase::Enunciado].aTexto());
     const int letra = fila.letra();
     if (letra >= 0)
-        h.correcta = Comprobador::plegar(fila[FilaBase::RespA + letra].aTexto());
+        h.correcta = plegar(fila[FilaBase::RespA + letra].aTexto());
     h.conId = fila[FilaBase::ID].enteroEntre(std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max(),
                                              &h.id);
     return h;

@@ -210,6 +210,8 @@ private slots:
                                       << "Está escrita de otro modo";
         QTest::newRow("accent differs") << "Génesis 50:26" << "Y murio José" << E::NoEsta << 0 << "murió"
                                         << "Está escrita de otro modo";
+        QTest::newRow("signs differ") << "Génesis 6:14" << "madera de Gopher, harás" << E::NoEsta << 0 << "Gopher: harás"
+                                      << "Está escrita de otro modo";
         QTest::newRow("no phrase") << "Génesis 6:14" << " " << E::SinFrase << 0 << "Hazte un arca"
                                    << "Falta la frase";
         QTest::newRow("no passage") << "Génesis 50:30" << "Hazte" << E::SinPasaje << 0 << "no hay versículo 30"

@@ -14,6 +14,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -376,6 +382,46 @@ private slots:
         QVERIFY(d.guardar().ok);
         QCOMPARE(leerTodo(r), contenido);
         QCOMPARE(QFileInfo(r).lastModified(), hora);
+    }
+
+    // A pipe called like a base or a CSV is refused at once, as the game
+    // refuses it, and what was open stays open.
+    void tuberia_data()
+    {
+        QTest::addColumn<QString>("nombre");
+        QTest::addColumn<QString>("mensaje");
+        QTest::newRow("base") << "QBase.qdb" << "«QBase.qdb» no es una base de preguntas que el juego pueda leer: "
+                                                "no es un archivo normal";
+        QTest::newRow("csv") << "preguntas.csv" << "No se puede leer «preguntas.csv» como preguntas: no es un archivo normal";
+    }
+    void tuberia()
+    {
+        QFETCH(QString, nombre);
+        QFETCH(QString, mensaje);
+        Documento d(azar);
+        const QString buena = abrirVariada(d);
+        const QByteArray r = QFile::encodeName(ruta(nombre));
+        QCOMPARE(::mkfifo(r.constData(), 0600), 0);
+        // Should the pipe be opened to read, a writer comes and goes at
+        // once: the reader then gets nothing instead of waiting for ever.
+        std::atomic<bool> listo{false};
+        std::thread escritor([&] {
+            while (!listo) {
+                const int fd = ::open(r.constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0) {
+                    ::close(fd);
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+        const Documento::Resultado a = d.abrir(ruta(nombre));
+        listo = true;
+        escritor.join();
+        QFile::remove(ruta(nombre));
+        QVERIFY(!a.ok);
+        QVERIFY2(a.mensaje.contains(mensaje), qPrintable(a.mensaje));
+        QCOMPARE(d.ruta(), buena);
     }
 
     // A save that fails half-way leaves the old file byte for byte, says

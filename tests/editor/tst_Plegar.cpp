@@ -1,6 +1,6 @@
-// Folding for comparison (Comprobador::plegar): case, accents and
+// Folding for comparison (plegar): case, accents and
 // punctuation set aside, as the checks and the editor's search use it.
-#include "Comprobador.h"
+#include "Plegar.h"
 
 #include <QTest>
 
@@ -48,8 +48,8 @@ private slots:
     {
         QFETCH(QString, texto);
         QFETCH(QString, plegado);
-        QCOMPARE(Comprobador::plegar(texto), plegado);
-        QCOMPARE(Comprobador::plegar(texto), definicion(texto));
+        QCOMPARE(plegar(texto), plegado);
+        QCOMPARE(plegar(texto), definicion(texto));
     }
 
     // Every character the quick way folds, between letters and alone,
@@ -61,8 +61,8 @@ private slots:
                 continue;
             const QString solo(QChar{u});
             const QString entre = QStringLiteral("a") + solo + QStringLiteral("b ") + solo;
-            QCOMPARE(Comprobador::plegar(solo), definicion(solo));
-            QCOMPARE(Comprobador::plegar(entre), definicion(entre));
+            QCOMPARE(plegar(solo), definicion(solo));
+            QCOMPARE(plegar(entre), definicion(entre));
         }
     }
 };

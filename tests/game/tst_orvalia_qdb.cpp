@@ -1,11 +1,13 @@
 #include "ArchivoBase.h"
 #include "Pregunta.h"
 #include "fakes/BaseDePrueba.h"
+#include "fakes/TitularCerrojo.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace {
 struct Resultado {
@@ -14,11 +16,16 @@ struct Resultado {
     QString errores;
 };
 
-Resultado qdb(const QStringList& args)
+// The tool's exit status, or -1 when it crashed or had not ended in time.
+Resultado qdb(const QStringList& args, int espera = 60000)
 {
     QProcess p;
     p.start(QStringLiteral(ORVALIA_QDB), args);
-    p.waitForFinished(60000);
+    if (!p.waitForFinished(espera)) {
+        p.kill();
+        p.waitForFinished();
+        return {-1, QString(), QStringLiteral("orvalia-qdb no terminó")};
+    }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
@@ -235,7 +242,91 @@ private slots:
         QCOMPARE(t[0][FilaBase::ID], ValorEtiquetado::entero32(1002));
         QCOMPARE(t[3][FilaBase::ID], ValorEtiquetado::entero32(2002));
     }
+
+    // A pipe called like the base or a source is refused at once, as the
+    // game refuses it, never waited on.
+    void tuberia_data()
+    {
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<QString>("nombre");
+        QTest::newRow("check") << "check" << "QBase.qdb";
+        QTest::newRow("export") << "export" << "QBase.qdb";
+        QTest::newRow("sort") << "sort" << "QBase.qdb";
+        QTest::newRow("check a source") << "check" << "nivel1.csv";
+        QTest::newRow("import a source") << "import" << "nivel1.csv";
+    }
+    void tuberia()
+    {
+        QFETCH(QString, orden);
+        QFETCH(QString, nombre);
+        QTemporaryDir carpeta;
+        QVERIFY(carpeta.isValid());
+        const QString fifo = carpeta.filePath(nombre);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QStringList args{orden, fifo};
+        if (orden == QLatin1String("import"))
+            args << carpeta.filePath(Pregunta::NombreArchivo());
+        const auto r = qdb(args, 10000);
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.errores.contains(fifo + QStringLiteral(": no es un archivo normal")), qPrintable(r.errores));
+    }
+
+    // While the game or the editor holds the base's lock, import and sort
+    // write nothing and say who holds it; once it is gone they write.
+    void cerrojoTomado_data()
+    {
+        QTest::addColumn<QString>("titular");
+        QTest::addColumn<QString>("orden");
+        QTest::addColumn<QString>("dice");
+        const QString juego = QStringLiteral("el juego está abierto con esta base");
+        const QString editor = QStringLiteral("el editor de preguntas tiene abierta esta base");
+        QTest::newRow("game, import") << "Orvalia" << "import" << juego;
+        QTest::newRow("editor, import") << "orvalia-editor" << "import" << editor;
+        QTest::newRow("game, sort") << "Orvalia" << "sort" << juego;
+        QTest::newRow("editor, sort") << "orvalia-editor" << "sort" << editor;
+    }
+    void cerrojoTomado()
+    {
+        QFETCH(QString, titular);
+        QFETCH(QString, orden);
+        QFETCH(QString, dice);
+        QTemporaryDir carpeta;
+        QVERIFY(carpeta.isValid());
+        const QString base = carpeta.filePath(Pregunta::NombreArchivo());
+        TablaBase t = TablaDePrueba(2);
+        t[0][FilaBase::Veces] = ValorEtiquetado::entero16(5);  // sorting moves it
+        QVERIFY(ArchivoBase::escribir(base, t));
+        const QByteArray antes = leerTodo(base);
+        const QString csv = carpeta.filePath(QStringLiteral("fuente.csv"));
+        escribir(csv, fuenteLimpia());
+        const QStringList args = orden == QLatin1String("import") ? QStringList{orden, csv, base} : QStringList{orden, base};
+
+        auto otro = TitularCerrojo(carpeta.path(), titular, base);
+        QVERIFY(otro);
+        auto r = qdb(args);
+        QCOMPARE(r.codigo, 1);
+        QVERIFY2(r.errores.contains(base + QStringLiteral(": ") + dice), qPrintable(r.errores));
+        QCOMPARE(leerTodo(base), antes);
+        const QStringList restos =
+            QDir(carpeta.path()).entryList({Pregunta::NombreArchivo() + QStringLiteral(".*")}, QDir::Files);
+        QCOMPARE(restos, QStringList{CerrojoBase::Ruta(Pregunta::NombreArchivo())});
+
+        otro->kill();
+        otro->waitForFinished();
+        r = qdb(args);
+        QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+        QVERIFY(leerTodo(base) != antes);
+        QVERIFY(!QFile::exists(CerrojoBase::Ruta(base)));
+    }
 };
 
-QTEST_GUILESS_MAIN(TstOrvaliaQdb)
+int main(int argc, char** argv)
+{
+    if (const std::optional<int> r = SostenerSiSePide(argc, argv))
+        return *r;
+    QCoreApplication app(argc, argv);
+    TstOrvaliaQdb t;
+    return QTest::qExec(&t, argc, argv);
+}
+
 #include "tst_orvalia_qdb.moc"

@@ -6,9 +6,15 @@
 //   orvalia-qdb sort FILE                 the game's own sort, then write
 //   orvalia-qdb path                      the base this user's game plays
 //
+// A base is read as the game reads it (ArchivoBase::leerArchivo: a regular
+// file only, no more than its table), and written holding its lock
+// (CerrojoBase), so that neither a pipe nor the game or the editor at work
+// on the same base can hold up or undo what the tool does.
+//
 // Exit status: 0 fine; 1 an error (the file named, and its row or line);
 // 2 check found warnings only.
 #include "ArchivoBase.h"
+#include "CerrojoBase.h"
 #include "Comprobador.h"
 #include "Csv.h"
 #include "FilaCsv.h"
@@ -17,6 +23,7 @@
 #include "Ubicaciones.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -79,10 +86,7 @@ int check(const QStringList& rutas)
             continue;
         }
         hayBase = true;
-        QFile f(ruta);
-        if (!f.open(QIODevice::ReadOnly))
-            return falla(ruta + QStringLiteral(": no se puede abrir"));
-        const ArchivoBase::Lectura l = ArchivoBase::leerEstructura(f.readAll());
+        const ArchivoBase::Lectura l = ArchivoBase::leerArchivo(ruta, true);
         if (!l.valida())
             return falla(motivoLectura(ruta, l));
         for (size_t r = 0; r < l.tabla.size(); ++r)
@@ -106,12 +110,9 @@ bool leerBase(const QString& ruta, TablaBase& tabla, QString* error)
 
 int exportar(const QString& ruta, const QString& destino)
 {
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly))
-        return falla(ruta + QStringLiteral(": no se puede abrir"));
     // Only the structure is required: a base the game would refuse can
     // still be written out and mended by hand.
-    const ArchivoBase::Lectura l = ArchivoBase::leerEstructura(f.readAll());
+    const ArchivoBase::Lectura l = ArchivoBase::leerArchivo(ruta, true);
     if (!l.valida())
         return falla(motivoLectura(ruta, l));
     QString texto = Csv::linea(FilaCsv::Cabecera() << FilaCsv::ColumnaEtiquetas());
@@ -128,6 +129,27 @@ int exportar(const QString& ruta, const QString& destino)
     if (!s.open(QIODevice::WriteOnly | QIODevice::Truncate) || s.write(utf8) != utf8.size())
         return falla(destino + QStringLiteral(": no se pudo escribir"));
     return 0;
+}
+
+// Takes the base's lock, as the game and the editor do; empty once held,
+// else why the base may not be written now.
+QString tomarCerrojo(CerrojoBase& cerrojo, const QString& ruta)
+{
+    switch (cerrojo.tomar()) {
+    case CerrojoBase::Tomado:
+        return QString();
+    case CerrojoBase::EnUso:
+        return ruta
+            + (cerrojo.editorTitular()
+                   ? QStringLiteral(": el editor de preguntas tiene abierta esta base; ciérralo y vuelve a intentarlo")
+                   : QStringLiteral(": el juego está abierto con esta base; ciérralo y vuelve a intentarlo"))
+            + QStringLiteral(". No se ha escrito nada.");
+    case CerrojoBase::SinCerrojo:
+        break;
+    }
+    return QStringLiteral("%1: no se puede crear su cerrojo %2 (¿una carpeta en la que no se puede escribir?). "
+                          "No se ha escrito nada.")
+        .arg(ruta, QDir::toNativeSeparators(CerrojoBase::Ruta(ruta)));
 }
 
 bool escribirBase(const QString& ruta, const TablaBase& tabla, bool soloLectura)
@@ -172,6 +194,9 @@ int importar(QStringList args)
     const QString e = ArchivoBase::comprobarNiveles(tabla);
     if (!e.isEmpty())
         return falla(destino + QStringLiteral(": ") + e);
+    CerrojoBase cerrojo(destino);
+    if (const QString no = tomarCerrojo(cerrojo, destino); !no.isEmpty())
+        return falla(no);
     if (!escribirBase(destino, tabla, soloLectura))
         return falla(destino + QStringLiteral(": no se pudo escribir"));
     return 0;
@@ -179,6 +204,10 @@ int importar(QStringList args)
 
 int ordenar(const QString& ruta)
 {
+    // Held from the reading on: what is sorted is what is written over.
+    CerrojoBase cerrojo(ruta);
+    if (const QString no = tomarCerrojo(cerrojo, ruta); !no.isEmpty())
+        return falla(no);
     TablaBase tabla;
     QString e;
     if (!leerBase(ruta, tabla, &e))

@@ -1,8 +1,9 @@
 // Draws the board's pictures in the game's look: navy, amber and gold.
 // Buttons are written as PNG (make.sh turns them into GIF), the central
 // picture as JPEG. Usage: arte_tablero OUTPUT_FOLDER
+#include "Arte.h"
+
 #include <QDir>
-#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -13,11 +14,8 @@
 #include <cstdio>
 
 namespace {
-const QColor Marino(0, 0, 128);
+using namespace Arte;
 const QColor MarinoOscuro(0, 0, 70);
-const QColor Oro(255, 204, 48);
-const QColor OroClaro(255, 236, 150);
-const QColor OroOscuro(176, 122, 16);
 
 QFont letra(int px)
 {
@@ -188,13 +186,6 @@ QImage centro(QSize tam)
     return img;
 }
 
-bool guardar(const QImage& img, const QString& ruta, const char* formato, int calidad = -1)
-{
-    if (img.save(ruta, formato, calidad))
-        return true;
-    std::fprintf(stderr, "no se pudo escribir %s\n", qPrintable(ruta));
-    return false;
-}
 }  // namespace
 
 // Pixel sizes of each set. The small set serves boards 640 × 456 up to
@@ -241,8 +232,8 @@ int main(int argc, char** argv)
                        {"Reti", "Retirarse", j.reti},
                        {"Sigu", "Siguiente pregunta", j.sigu}};
         for (const auto& b : botones)
-            ok &= guardar(boton(QString::fromUtf8(b.palabra), b.tam), ruta(b.nombre, ".png"), "PNG");
-        ok &= guardar(centro(j.cent), ruta("Cent", ".jpg"), "JPEG", 92);
+            ok &= guardar(boton(QString::fromUtf8(b.palabra), b.tam), ruta(b.nombre, ".png"));
+        ok &= guardar(centro(j.cent), ruta("Cent", ".jpg"));
     }
     return ok ? 0 : 1;
 }

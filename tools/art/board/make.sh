@@ -4,9 +4,7 @@
 # PNG, then converted with ImageMagick, since Qt writes no GIF), the central
 # picture as JPEG. Usage: make.sh BUILD_DIR
 set -e
-build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
 . "$here/../comun.sh"
 arte_pintar board arte_tablero
 diseno="$root/screens/imagenes"

@@ -3,8 +3,9 @@
 // rim, a written page with a question mark, and a gold pen writing on it.
 // The smallest sizes keep the disc, the page and the mark.
 // Usage: arte_editor OUTPUT_FOLDER
+#include "Arte.h"
+
 #include <QDir>
-#include <QFont>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -13,22 +14,9 @@
 #include <cstdio>
 
 namespace {
-const QColor Marino(0, 0, 128);
-const QColor Oro(255, 204, 48);
-const QColor OroClaro(255, 236, 150);
-const QColor OroOscuro(176, 122, 16);
+using namespace Arte;
 const QColor Papel(255, 250, 232);
 const QColor PapelSombra(222, 204, 160);
-
-QFont serif(qreal px)
-{
-    QFont f(QStringLiteral("DejaVu Serif"));
-    f.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")});
-    f.setPixelSize(qMax(1, int(px)));
-    f.setBold(true);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
 
 // The page, in a 100 x 100 box: a sheet with its top right corner folded,
 // a question mark and, from 48 pixels up, lines of writing.
@@ -130,12 +118,7 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
     bool bien = true;
-    for (int lado : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString ruta = out.filePath(QStringLiteral("editor%1.png").arg(lado));
-        if (!icono(lado).save(ruta)) {
-            std::fprintf(stderr, "arte_editor: cannot write %s\n", qPrintable(ruta));
-            bien = false;
-        }
-    }
+    for (int lado : LadosIcono)
+        bien &= guardar(icono(lado), out.filePath(QStringLiteral("editor%1.png").arg(lado)));
     return bien ? 0 : 1;
 }

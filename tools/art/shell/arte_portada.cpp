@@ -2,10 +2,10 @@
 // picture and the window icon in the game's look: navy, amber and gold.
 // Writes JPEG and PNG (make.sh turns the PNG into GIF and ICO).
 // Usage: arte_portada OUTPUT_FOLDER
+#include "Arte.h"
 #include "escenas.h"
 
 #include <QDir>
-#include <QFont>
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,20 +14,7 @@
 #include <cstdio>
 
 namespace {
-const QColor Marino(0, 0, 128);
-const QColor Oro(255, 204, 48);
-const QColor OroClaro(255, 236, 150);
-const QColor OroOscuro(176, 122, 16);
-
-QFont serif(int px)
-{
-    QFont f(QStringLiteral("DejaVu Serif"));
-    f.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif")});
-    f.setPixelSize(px);
-    f.setBold(true);
-    f.setStyleStrategy(QFont::PreferAntialias);
-    return f;
-}
+using namespace Arte;
 
 // A word in gold: gradient fill, dark rim, faint shadow.
 void palabraDorada(QPainter& p, const QString& texto, const QFont& f, QPointF base)
@@ -180,15 +167,6 @@ QImage icono(int lado)
     return img;
 }
 
-bool guardar(const QImage& img, const QString& ruta)
-{
-    const bool jpg = ruta.endsWith(QLatin1String(".jpg"));
-    if (!img.save(ruta, nullptr, jpg ? 92 : -1)) {
-        std::fprintf(stderr, "arte_portada: cannot write %s\n", qPrintable(ruta));
-        return false;
-    }
-    return true;
-}
 }
 
 int main(int argc, char** argv)
@@ -211,7 +189,7 @@ int main(int argc, char** argv)
     bien &= guardar(logo(), out.filePath(QStringLiteral("Logo.jpg")));
     bien &= guardar(titulo(), out.filePath(QStringLiteral("Orvalia.png")));
     // The window icon takes 16, 32, 48 and 256; the desktop's icon theme all seven.
-    for (int lado : {16, 24, 32, 48, 64, 128, 256})
+    for (int lado : LadosIcono)
         bien &= guardar(icono(lado), out.filePath(QStringLiteral("NP%1.png").arg(lado)));
     return bien ? 0 : 1;
 }

@@ -1,5 +1,7 @@
 #include "escenas.h"
 
+#include "Arte.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,9 +9,7 @@
 #include <QtMath>
 
 namespace {
-const QColor Oro(255, 204, 48);
-const QColor OroClaro(255, 236, 150);
-const QColor OroOscuro(176, 122, 16);
+using namespace Arte;
 
 QImage lienzo(QSize tam, QPainter& p)
 {

@@ -5,16 +5,11 @@
 # writes neither); and the desktop icon at the icon theme's sizes in
 # data/escritorio/iconos. Usage: make.sh BUILD_DIR
 set -e
-build=${1:-build}
 here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../../.." && pwd)
 . "$here/../comun.sh"
 arte_pintar shell arte_portada
 cp "$work"/png/NP?.jpg "$work/png/Logo.jpg" "$out/"
 convert "$work/png/Orvalia.png" -strip +dither -colors 255 "$out/Orvalia.gif"
 convert "$work/png/NP16.png" "$work/png/NP32.png" "$work/png/NP48.png" "$work/png/NP256.png" "$out/NP.ico"
-mkdir -p "$root/data/escritorio/iconos"
-for lado in 16 24 32 48 64 128 256; do
-  cp "$work/png/NP$lado.png" "$root/data/escritorio/iconos/orvalia-$lado.png"
-done
+arte_iconos NP orvalia
 echo "title and closing pictures written to $out"
