@@ -1,12 +1,12 @@
 // The base's lock: one copy writes the base, a second plays without saving.
 //
-// Run as "tst_CerrojoBase --sostener RUTA" the program only takes the lock
-// of the base RUTA, says "listo" and waits to be killed: a copy of it named
-// like the game or the editor stands in for them.
+// A copy of this program named like the game or the editor stands in for
+// them (fakes/TitularCerrojo.h).
 #include "ArchivoBase.h"
 #include "CerrojoBase.h"
 #include "Pregunta.h"
 #include "fakes/BaseDePrueba.h"
+#include "fakes/TitularCerrojo.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -34,20 +34,8 @@ class TstCerrojoBase : public QObject {
     QTemporaryDir dir;
     QString qdb() const { return dir.filePath(Pregunta::NombreArchivo()); }
 
-    // Starts a copy of this program called `nombre` holding the lock.
-    std::unique_ptr<QProcess> sostener(const QString& nombre)
-    {
-        const QString programa = dir.filePath(nombre);
-        QFile::remove(programa);
-        if (!QFile::copy(QCoreApplication::applicationFilePath(), programa))
-            return nullptr;
-        QFile::setPermissions(programa, QFile::permissions(programa) | QFile::ExeOwner);
-        auto p = std::make_unique<QProcess>();
-        p->start(programa, {QStringLiteral("--sostener"), qdb()});
-        if (!p->waitForReadyRead(10000) || !p->readAll().startsWith("listo"))
-            return nullptr;
-        return p;
-    }
+    // A copy of this program called `nombre` holding the lock.
+    std::unique_ptr<QProcess> sostener(const QString& nombre) { return TitularCerrojo(dir.path(), nombre, qdb()); }
 
 private slots:
     void init() { EscribirBaseDePrueba(dir.path(), 2); }
@@ -246,16 +234,8 @@ private slots:
 
 int main(int argc, char** argv)
 {
-    if (argc == 3 && QByteArray(argv[1]) == "--sostener") {
-        QCoreApplication app(argc, argv);
-        CerrojoBase c(QString::fromLocal8Bit(argv[2]));
-        if (c.tomar() != CerrojoBase::Tomado)
-            return 1;
-        std::puts("listo");
-        std::fflush(stdout);
-        QThread::sleep(600);
-        return 0;
-    }
+    if (const auto r = SostenerSiSePide(argc, argv))
+        return *r;
     QCoreApplication app(argc, argv);
     TstCerrojoBase t;
     return QTest::qExec(&t, argc, argv);
