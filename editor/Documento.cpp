@@ -246,7 +246,10 @@ int Documento::agregar(int nivel, Resultado* r)
     const std::optional<qint64> id = idLibre(nivel);
     if (!id)
         return fallo(r, bloqueLleno(nivel));
-    const int pos = modelo_->posicionParaNivel(nivel);
+    // In a base the game walks each level from the top of its block at its
+    // next start, so a question written for this week's class goes there and
+    // comes up first; a source file simply grows at the end of its level.
+    const int pos = guardaPasaje() ? modelo_->finDeNivel(nivel) : modelo_->principioDeNivel(nivel);
     pila_->push(new OrdenAgregar(modelo_, pos, {nueva(nivel, *id)}, QStringLiteral("añadir una pregunta")));
     return hecho(r, pos);
 }

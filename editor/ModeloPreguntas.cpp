@@ -139,16 +139,20 @@ void ModeloPreguntas::quitarVarias(int i, int cuantas)
     endRemoveRows();
 }
 
-int ModeloPreguntas::posicionParaNivel(int nivel) const
+int ModeloPreguntas::principioDeNivel(int nivel) const
 {
-    for (int i = int(filas_.size()) - 1; i >= 0; --i)
-        if (filas_[size_t(i)].fila.nivel() == nivel)
-            return i + 1;
-    // None of its level yet: before the first of a higher level.
     for (int i = 0; i < int(filas_.size()); ++i)
-        if (filas_[size_t(i)].fila.nivel() > nivel)
+        if (filas_[size_t(i)].fila.nivel() >= nivel)
             return i;
     return int(filas_.size());
+}
+
+int ModeloPreguntas::finDeNivel(int nivel) const
+{
+    for (int i = int(filas_.size()) - 1; i >= 0; --i)
+        if (filas_[size_t(i)].fila.nivel() <= nivel)
+            return i + 1;
+    return 0;
 }
 
 QVariant ModeloPreguntas::valor(const FilaEditable& f, int campo)

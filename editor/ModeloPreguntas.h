@@ -56,9 +56,10 @@ public:
     // The row named in messages about it: «¿Quién…?» (ID 3005).
     static QString lugar(const FilaEditable& f);
     static qint64 id(const FilaEditable& f);  // 0 when the ID is not a number
-    // The row where a new question of this level goes: after the last of
-    // its level, so the file stays in level blocks.
-    int posicionParaNivel(int nivel) const;
+    // Where a level's block begins and ends (where it would, if it has no
+    // row yet), so that a new row keeps the file in level blocks.
+    int principioDeNivel(int nivel) const;
+    int finDeNivel(int nivel) const;
 
 private:
     QString busqueda(int i) const;

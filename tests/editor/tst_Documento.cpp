@@ -156,8 +156,11 @@ private slots:
         const FilasEditables leidas = d.modelo()->filas();
         QSignalSpy insertadas(d.modelo(), &QAbstractItemModel::rowsInserted);
 
+        const int primeraDe3 = 6;
+        QCOMPARE(d.modelo()->fila(primeraDe3).fila.nivel(), 3);
+        QCOMPARE(d.modelo()->fila(primeraDe3 - 1).fila.nivel(), 2);
         const int nueva = d.agregar(3);
-        QCOMPARE(nueva, 9);  // after the last of level 3
+        QCOMPARE(nueva, primeraDe3);  // the top of level 3: the game asks it first
         QCOMPARE(insertadas.count(), 1);
         const FilaBase& f = d.modelo()->fila(nueva).fila;
         QCOMPARE(f[FilaBase::ID], ValorEtiquetado::entero32(3004));
