@@ -58,7 +58,12 @@ VentanaEditor::VentanaEditor(Dialogos& dialogos, const Biblia& biblia, QWidget* 
     resize(1620, 1000);
 }
 
-VentanaEditor::~VentanaEditor() = default;
+VentanaEditor::~VentanaEditor()
+{
+    // The undo stack signals "clean" as it is destroyed, after this window's
+    // own part is gone: it must not reach the window any more.
+    QObject::disconnect(doc_->pila(), nullptr, this, nullptr);
+}
 
 QWidget* VentanaEditor::construirAviso()
 {
