@@ -10,7 +10,9 @@ fonts-liberation2 fontconfig
 clang libclang-rt-14-dev
 xvfb xauth xdotool imagemagick sox libsox-fmt-mp3 lame
 diatheke sword-text-sparv libsword-dev python3
-dpkg-dev lintian desktop-file-utils appstream"
+dpkg-dev lintian desktop-file-utils appstream
+qt6-httpserver-dev qt6-websockets-dev libqrencode-dev zbar-tools
+chromium chromium-driver python3-selenium python3-aiohttp openbox"
 missing=""
 for p in $PKGS; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
