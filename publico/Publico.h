@@ -29,6 +29,7 @@ struct EstadoSala {
     bool escuchando = false;
     QString problema;                  // in plain Spanish when it could not start
     QString direccion;                 // "http://192.168.1.20:8080/"
+    QString enlace;                    // what the QR code holds: the address with the room code
     QString codigo;                    // the four-digit room code
     int conectados = 0;
     QList<PuestoEnSala> mejores;       // the audience's top five, after a player's game
