@@ -215,6 +215,7 @@ void Comprobador::comprobar(bool esBase)
         if (cargable) {
             ++porNivel_[size_t(e.fila.nivel())];
             ++porLetra_[size_t(e.fila.letra())];
+            largos_.agregar(e.fila, e.lugar);
             if (!e.fila[FilaBase::Veces].esTexto()) {
                 const double v = e.fila[FilaBase::Veces].numero();
                 vecesMin_ = std::min(vecesMin_, v);
@@ -246,6 +247,8 @@ void Comprobador::comprobar(bool esBase)
                           .arg(QChar(u'A' + i)).arg(parte * 100, 0, 'f', 1));
         }
     }
+    for (const QString& a : largos_.avisos())
+        aviso(a);
 }
 
 void Comprobador::informe(QTextStream& salida, QTextStream& err) const
@@ -260,6 +263,7 @@ void Comprobador::informe(QTextStream& salida, QTextStream& err) const
         salida << " " << QChar(u'A' + i) << " "
                << QString::number(total ? 100.0 * double(porLetra_[size_t(i)]) / double(total) : 0.0, 'f', 1) << " %";
     salida << "\n";
+    largos_.informe(salida);
     for (const QString& n : notas_)
         salida << "nota: " << n << "\n";
     for (const QString& e : errores_)

@@ -1,5 +1,6 @@
 #pragma once
 #include "FilaBase.h"
+#include "LargoRespuestas.h"
 
 #include <QHash>
 #include <QString>
@@ -123,5 +124,6 @@ private:
     QStringList notas_;
     std::array<qint64, 6> porNivel_{};
     std::array<qint64, 4> porLetra_{};
+    LargoRespuestas largos_;
     double vecesMin_ = 0, vecesMax_ = 0;
 };

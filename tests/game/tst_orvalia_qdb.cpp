@@ -64,6 +64,30 @@ QByteArray fuenteLimpia()
         }
     return b;
 }
+
+// n questions of level 1 whose answers are all six letters long but for the
+// right one: one letter longer in the first `largas`, twice as long and more
+// in the next `muchoMas`.
+QByteArray nivelConLargos(int n, int largas, int muchoMas)
+{
+    QByteArray b = cabeceraFuente;
+    const char* otras[] = {"Uno", "Dos", "Res", "Cua"};
+    for (int i = 0; i < n; ++i) {
+        const int correcta = i % 4;
+        const QByteArray num = QByteArray::number(i).rightJustified(2, '0');
+        QByteArray resp[4];
+        for (int k = 0; k < 4; ++k)
+            resp[k] = QByteArray(otras[k]) + " " + num;
+        if (i < largas)
+            resp[correcta] = QByteArray(otras[correcta]) + "s " + num;
+        else if (i < largas + muchoMas)
+            resp[correcta] = QByteArray(otras[correcta]) + " " + num + " y uno más";
+        b += "1,1,\"¿Pregunta número " + QByteArray::number(i) + " de la prueba?\"," + resp[0] + "," + resp[1] + ","
+            + resp[2] + "," + resp[3] + "," + QByteArray(1, char('A' + correcta)) + ",0," + QByteArray::number(1001 + i)
+            + ",Génesis 1:1,\"EN el principio, crió\"\n";
+    }
+    return b;
+}
 }
 
 class TstOrvaliaQdb : public QObject {
@@ -179,6 +203,45 @@ private slots:
         QVERIFY2(r.errores.contains(aviso), qPrintable(r.errores));
         if (!aviso.startsWith(QLatin1String("la letra")))  // the share is the whole set's
             QVERIFY2(r.errores.contains(ruta("aviso.csv") + u':'), qPrintable(r.errores));
+    }
+
+    void largoDeLaCorrecta_data()
+    {
+        QTest::addColumn<int>("preguntas");
+        QTest::addColumn<int>("largas");
+        QTest::addColumn<int>("muchoMas");
+        QTest::addColumn<QString>("cifras");
+        QTest::addColumn<bool>("avisaMasLarga");
+        QTest::addColumn<bool>("avisaMuchoMas");
+        QTest::newRow("todas iguales") << 20 << 0 << 0 << "nivel 1: 0.0 % / 0.0 %" << false << false;
+        QTest::newRow("30 %, lo justo") << 20 << 6 << 0 << "nivel 1: 30.0 % / 0.0 %" << false << false;
+        QTest::newRow("35 %") << 20 << 7 << 0 << "nivel 1: 35.0 % / 0.0 %" << true << false;
+        QTest::newRow("una vez y media en 1 de 20") << 20 << 0 << 1 << "nivel 1: 5.0 % / 5.0 %" << false << true;
+        QTest::newRow("una vez y media en 1 de 34") << 34 << 0 << 1 << "nivel 1: 2.9 % / 2.9 %" << false << false;
+        // Too few questions to judge a level by: the figures, no warning.
+        QTest::newRow("19 preguntas") << 19 << 9 << 1 << "nivel 1: 52.6 % / 5.3 %" << false << false;
+    }
+
+    void largoDeLaCorrecta()
+    {
+        QFETCH(int, preguntas);
+        QFETCH(int, largas);
+        QFETCH(int, muchoMas);
+        QFETCH(QString, cifras);
+        QFETCH(bool, avisaMasLarga);
+        QFETCH(bool, avisaMuchoMas);
+        escribir(ruta("largos.csv"), nivelConLargos(preguntas, largas, muchoMas));
+        const auto r = qdb({QStringLiteral("check"), ruta("largos.csv")});
+        QVERIFY2(r.codigo == 2, qPrintable(r.errores));  // the other levels are missing
+        QVERIFY2(r.salida.contains(cifras), qPrintable(r.salida));
+        QVERIFY2(!r.errores.contains(QStringLiteral("parece")) && !r.errores.contains(QStringLiteral("repite")),
+                 qPrintable(r.errores));
+        QCOMPARE(r.errores.contains(QStringLiteral("nivel 1: la respuesta correcta es la más larga de las cuatro")),
+                 avisaMasLarga);
+        QCOMPARE(r.errores.contains(QStringLiteral("nivel 1: la respuesta correcta es una vez y media más larga")),
+                 avisaMuchoMas);
+        if (avisaMuchoMas)  // and says where
+            QVERIFY2(r.errores.contains(ruta("largos.csv") + QStringLiteral(":2")), qPrintable(r.errores));
     }
 
     void parecidaConOtraRespuestaNoAvisa()

@@ -7,6 +7,7 @@ entry that silences nothing is itself reported, so the list stays short.
 
 import a_personal
 import cerca_del_verso
+import delatoras
 import grafias
 import numeros
 import ortografia
@@ -15,9 +16,10 @@ from listas import leer_excepciones, leer_nombres
 from texto import mayusculas_interiores
 
 CON_BIBLIA = [cerca_del_verso, numeros]
-SIN_BIBLIA = [grafias, ortografia, a_personal]
+SIN_BIBLIA = [grafias, ortografia, a_personal, delatoras]
 # Only a reader's judgement can clear these; the others are fixed in the base.
-JUZGABLES = {cerca_del_verso.COMPROBACION, numeros.COMPROBACION, a_personal.COMPROBACION}
+JUZGABLES = {cerca_del_verso.COMPROBACION, numeros.COMPROBACION, a_personal.COMPROBACION,
+             delatoras.COMPROBACION}
 
 
 class Contexto:

@@ -26,8 +26,9 @@ For each row it checks:
 
 Then it runs the checks of comprobaciones.py on the wording: names near the
 cited verses, wrong numbers found elsewhere in the Bible, one spelling per
-name (nombres.csv), the RAE's 2010 spelling, the personal "a". A reviewed
-line of excepciones.csv silences one warning of the first, second or last.
+name (nombres.csv), the RAE's 2010 spelling, the personal "a", no question
+naming another's right answer. A reviewed line of excepciones.csv silences one
+warning of the first, second or the last two.
 
 Every problem is printed as "file:line: message"; the exit status is 1 when
 there is any, 2 when the Bible text cannot be read, 0 otherwise.

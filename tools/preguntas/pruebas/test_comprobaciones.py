@@ -14,7 +14,9 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 import comprobaciones  # noqa: E402
+import delatoras  # noqa: E402
 import verificar_citas  # noqa: E402
+from avisos import Fila  # noqa: E402
 from biblia import INDICE_LIBRO  # noqa: E402
 from listas import leer_excepciones, leer_nombres  # noqa: E402
 
@@ -126,6 +128,7 @@ class NombresCercaDelVerso(Base):
             (5005, "¿Junto a qué río vio Ezequiel visiones?", ["Quebar", "Jordán", "Nilo", "Ulai"], "A",
              "Ezequiel 1:1", "junto al río de Chebar"),
         ])
+        hallados = [h for h in hallados if "delata" not in h[2] and "propia respuesta" not in h[2]]
         self.assertEqual(hallados, [
             ("nivel5.csv", 4, "pregunta 5003: el nombre «Joás» no aparece en 2 Reyes 11:7 ni a 3 versos de distancia "
                               "en la Reina-Valera 1909"),
@@ -252,6 +255,46 @@ class APersonal(Base):
                 "2 Reyes 22:14", "á Hulda profetisa")
         avisos = [m for _, _, m in self.avisos([fila], excepciones="5001,a personal,profeta,prueba\n")
                   if "personal" in m]
+        self.assertEqual(avisos, [])
+
+
+class NingunaDelataOtra(Base):
+    @staticmethod
+    def fila(nivel, ident, enunciado, correcta):
+        campos = {"Nivel": str(nivel), "ID": str(ident), "Enunciado": enunciado, "LetraCorrecta": "A",
+                  "RespA": correcta, "RespB": "Otra", "RespC": "Otra más", "RespD": "Ninguna"}
+        return Fila("nivel%d.csv" % nivel, ident % 1000 + 1, campos)
+
+    def test_nombra_la_respuesta_de_otra_con_su_asunto(self):
+        filas = [
+            self.fila(1, 1001, "¿De quién era el campo donde espigó Rut?", "De Booz"),
+            self.fila(2, 2001, "¿Cómo se llamó el hijo de Booz y Rut?", "Obed"),        # Booz with Rut
+            self.fila(2, 2002, "¿Qué dijo Booz a los segadores?", "Jehová sea con vosotros"),  # Booz alone
+            self.fila(3, 3001, "¿A qué profetisa consultaron los enviados?", "A Hulda"),
+            self.fila(2, 2003, "¿Qué dijo Hulda a los enviados?", "Así dijo Jehová"),  # a higher level's
+            self.fila(2, 2004, "¿Sobre quién cayó la suerte en la nave de Jonás?", "Sobre Jonás"),
+            self.fila(1, 1002, "¿Cuántos días y noches llovió en el diluvio?", "Cuarenta días"),
+            self.fila(2, 2005, "¿Qué hizo Noé tras cuarenta días del diluvio?", "Abrió la ventana"),  # a number
+            self.fila(1, 1003, "¿Qué apóstol era publicano?", "Mateo"),
+            self.fila(2, 2006, "Según Mateo 10:3, ¿quién más era publicano?", "Nadie"),  # the book cited
+        ]
+        hallados = [(a.fila.campos["ID"], a.clave, a.mensaje) for a in delatoras.revisar(filas, None)]
+        self.assertEqual([h[:2] for h in hallados], [("2001", "De Booz"), ("2004", "Sobre Jonás")], hallados)
+        self.assertIn("junto a «rut» y así delata la respuesta de la pregunta 1001 (nivel1.csv:2)", hallados[0][2])
+        self.assertIn("nombra su propia respuesta correcta, «Sobre Jonás»", hallados[1][2])
+
+    def test_una_excepcion_la_silencia(self):
+        filas = [(5001, "¿De quién era el campo donde espigó Rut?", ["De Booz", "De Isaí", "De Labán", "De Elí"],
+                  "A", "Génesis 18:12", "Rióse, pues, Sara"),
+                 (5002, "¿Cómo se llamó el hijo de Booz y Rut?", ["Obed", "Isaí", "Mahlón", "Quelión"],
+                  "A", "Génesis 18:12", "Rióse, pues, Sara")]
+        sin_nombres = "Nombre,Otras grafías,En la 1909\nBooz,,\nRut,,\nSara,,\n"
+        avisos = [m for _, _, m in self.avisos(filas, nombres=sin_nombres) if "delata" in m]
+        self.assertEqual(len(avisos), 1, avisos)
+        self.assertTrue(avisos[0].startswith("pregunta 5002: nombra «De Booz»"), avisos)
+        avisos = [m for _, _, m in self.avisos(filas, nombres=sin_nombres,
+                                               excepciones="5002,delata,De Booz,juzgado en la prueba\n")
+                  if "delata" in m]
         self.assertEqual(avisos, [])
 
 
