@@ -246,10 +246,12 @@ bool ArchivoBase::escribirDatos(const QString& ruta, const QByteArray& datos)
     QTemporaryFile f(NombreDeGuardado(donde) + QStringLiteral("XXXXXX"));
     if (!f.open())
         return false;
-    // The new file is made as QSaveFile makes it: with the old one's
-    // permissions, else as the umask gives any new file.
-    if (destino.exists()) {
-        f.setPermissions(destino.permissions());
+    // The new file takes the old one's mode bits exactly (Qt's permission
+    // flags would mix in what the running user may do), else what the umask
+    // gives any new file.
+    struct stat viejo {};
+    if (::stat(QFile::encodeName(donde).constData(), &viejo) == 0) {
+        ::fchmod(f.handle(), viejo.st_mode & 07777);
     } else {
         const mode_t mascara = ::umask(0);
         ::umask(mascara);
