@@ -1,11 +1,16 @@
 #include "ArchivoBase.h"
 
+#include "Archivos.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QTemporaryFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cstdio>
 
 namespace {
 qint64 limiteEscritura = -1;
@@ -195,8 +200,10 @@ ArchivoBase::Lectura ArchivoBase::leerArchivo(const QString& ruta, bool soloEstr
     return soloEstructura ? leerEstructura(datos) : leer(datos);
 }
 
-QByteArray ArchivoBase::serializar(const TablaBase& tabla)
+QByteArray ArchivoBase::serializar(const TablaBase& tabla, std::span<const size_t> orden)
 {
+    Q_ASSERT(orden.empty() || orden.size() == tabla.size());
+    const auto fila = [&](size_t i) -> const FilaBase& { return tabla[orden.empty() ? i : orden[i]]; };
     qsizetype total = Cabecera;
     for (const FilaBase& f : tabla)
         total += f.bytes().size();
@@ -208,8 +215,8 @@ QByteArray ArchivoBase::serializar(const TablaBase& tabla)
     escribirDimension(p + 4, {FilaBase::NumCampos, 0});
     escribirDimension(p + 12, {qint32(tabla.size()), 0});
     p += Cabecera;
-    for (const FilaBase& f : tabla) {
-        const QByteArrayView b = f.bytes();
+    for (size_t i = 0; i < tabla.size(); ++i) {
+        const QByteArrayView b = fila(i).bytes();
         std::memcpy(p, b.data(), size_t(b.size()));
         p += b.size();
     }
@@ -217,24 +224,45 @@ QByteArray ArchivoBase::serializar(const TablaBase& tabla)
     return b;
 }
 
-bool ArchivoBase::escribir(const QString& ruta, const TablaBase& tabla)
+bool ArchivoBase::escribir(const QString& ruta, const TablaBase& tabla, std::span<const size_t> orden)
 {
-    return escribirDatos(ruta, serializar(tabla));
+    return escribirDatos(ruta, serializar(tabla, orden));
 }
 
 bool ArchivoBase::escribirDatos(const QString& ruta, const QByteArray& datos)
 {
-    QSaveFile f(ruta);
-    if (!f.open(QIODevice::WriteOnly))
+    // What QSaveFile does, but under a name of our own (Archivos.h,
+    // NombreDeGuardado): Qt's temporary is the file's name and six letters,
+    // which a player's own copy ("QBase.qdb.CopiaA") may carry as well, so
+    // a leftover of Qt's could never be told from it.
+    QFileInfo destino(ruta);
+    if (destino.isDir() || (destino.exists() && !destino.isWritable()))
+        return false;  // as QSaveFile: a file the player may not write is not replaced
+    // A link stays a link: what it points to is replaced.
+    for (int vueltas = 0; vueltas < 128 && destino.isSymLink(); ++vueltas)
+        destino.setFile(destino.symLinkTarget());
+    const QString donde = destino.isSymLink() ? ruta : destino.filePath();
+
+    QTemporaryFile f(NombreDeGuardado(donde) + QStringLiteral("XXXXXX"));
+    if (!f.open())
         return false;
-    if (limiteEscritura >= 0 && datos.size() > limiteEscritura) {
-        f.write(datos.constData(), limiteEscritura);
-        f.cancelWriting();  // what a full disk does half-way through
-        return false;
+    // The new file takes the old one's mode bits exactly (Qt's permission
+    // flags would mix in what the running user may do), else what the umask
+    // gives any new file.
+    struct stat viejo {};
+    if (::stat(QFile::encodeName(donde).constData(), &viejo) == 0) {
+        ::fchmod(f.handle(), viejo.st_mode & 07777);
+    } else {
+        const mode_t mascara = ::umask(0);
+        ::umask(mascara);
+        ::fchmod(f.handle(), 0666 & ~mascara);
     }
-    if (f.write(datos) != datos.size()) {
-        f.cancelWriting();
+    const qint64 aEscribir = limiteEscritura >= 0 ? std::min<qint64>(datos.size(), limiteEscritura) : datos.size();
+    if (f.write(datos.constData(), aEscribir) != datos.size() || !f.flush() || ::fsync(f.handle()) != 0)
+        return false;  // a full disk half-way through: the temporary goes, the old file stays
+    f.close();
+    if (::rename(QFile::encodeName(f.fileName()).constData(), QFile::encodeName(donde).constData()) != 0)
         return false;
-    }
-    return f.commit();
+    f.setAutoRemove(false);
+    return true;
 }

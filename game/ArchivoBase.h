@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <span>
 
 // The question base file: the whole table as one tagged value, an array of
 // two dimensions (ten fields by N + 1 rows), little-endian.
@@ -35,10 +36,13 @@ public:
     // Every level 1..5 present, rows grouped by level in ascending order.
     static QString comprobarNiveles(TablaBase& tabla, bool* reagrupada = nullptr);
 
-    static QByteArray serializar(const TablaBase& tabla);
-    // Writes through a temporary file beside ruta and puts it in place only
-    // once complete; on failure the old file stays as it was.
-    static bool escribir(const QString& ruta, const TablaBase& tabla);
+    // The table's bytes; with orden (indices of rows), its rows in that order.
+    static QByteArray serializar(const TablaBase& tabla, std::span<const size_t> orden = {});
+    // Writes through a temporary file beside ruta (NombreDeGuardado, a name
+    // of the game's own), flushed to disk and renamed over ruta only once
+    // complete; on failure the old file stays as it was and the temporary
+    // is removed.
+    static bool escribir(const QString& ruta, const TablaBase& tabla, std::span<const size_t> orden = {});
     // The same safe write for any bytes (the editor's CSV files).
     static bool escribirDatos(const QString& ruta, const QByteArray& datos);
 

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -21,32 +20,18 @@ void BorrarArchivo(const QString& ruta)
     QFile::remove(ruta);  // the result is deliberately ignored
 }
 
-namespace {
-// Qt draws each of the six letters at random from both cases. A word a
-// person gives a copy ("backup", "BACKUP", "Backup") is in one case, or
-// capitalised: such a name is the player's, never taken for a leftover.
-// Of Qt's names, 3 in 64 look like that and stay; a leftover is only lost
-// room, a player's copy of the base is their counts.
-bool letrasDeQt(QStringView letras)
-{
-    const auto minuscula = [](QChar c) { return c.isLower(); };
-    const QStringView resto = letras.mid(1);
-    if (std::all_of(resto.begin(), resto.end(), minuscula))
-        return false;  // "backup", "Backup"
-    return !std::none_of(letras.begin(), letras.end(), minuscula);  // not "BACKUP"
-}
-}
+QString NombreDeGuardado(const QString& ruta) { return ruta + QStringLiteral(".orvalia-guardando-"); }
 
 void BorrarRestosDeGuardado(const QString& ruta)
 {
     const QFileInfo info(ruta);
-    const QString prefijo = info.fileName() + QLatin1Char('.');
+    const QString prefijo = QFileInfo(NombreDeGuardado(ruta)).fileName();
     const QRegularExpression patron(QLatin1Char('^') + QRegularExpression::escape(prefijo)
-                                    + QStringLiteral("[A-Za-z]{6}$"));
+                                    + QStringLiteral("[A-Za-z0-9]{6}$"));
     const QFileInfoList restos = info.absoluteDir().entryInfoList({prefijo + QStringLiteral("??????")},
                                                                   QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& r : restos)
-        if (patron.match(r.fileName()).hasMatch() && letrasDeQt(QStringView(r.fileName()).right(6)))
+        if (patron.match(r.fileName()).hasMatch())
             BorrarArchivo(r.filePath());
 }
 

@@ -4,12 +4,16 @@
 // Deletes a file and ignores every failure (missing, read-only, a folder...).
 void BorrarArchivo(const QString& ruta);
 
-// Removes what a save of ruta cut short by a kill left beside it: QSaveFile
-// (Qt 6.4, Linux) links its finished temporary file in as ruta's name, a
-// point and six letters of both cases, then renames it over ruta. Only
-// regular files of exactly that name go, and not when the six letters read
-// like a word ("QBase.qdb.backup" is a player's copy); nothing else beside
-// ruta is touched.
+// The temporary file a save of ruta writes before it is renamed over ruta:
+// ruta + ".orvalia-guardando-" and six random letters or digits. A name no
+// person gives a file, so that a leftover is known for ours by its name.
+QString NombreDeGuardado(const QString& ruta);
+
+// Removes what a save of ruta cut short (a kill, a power cut) left beside
+// it: regular files named NombreDeGuardado(ruta) and six letters or digits.
+// Nothing else is ever touched, whatever its name: "QBase.qdb.CopiaA" or
+// "QBase.qdb.backup" is the player's. The caller holds ruta's lock, so no
+// save of another program is under way.
 void BorrarRestosDeGuardado(const QString& ruta);
 
 // Moves ruta to destino (replacing it) when ruta may hold something worth

@@ -22,12 +22,12 @@ QString Pregunta::RutaIlegible(const QString& principal) { return principal + QS
 
 QString Pregunta::AvisoJuegoAbierto()
 {
-    return QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas");
+    return QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas.");
 }
 
 QString Pregunta::AvisoEditorAbierto()
 {
-    return QStringLiteral("El editor de preguntas está abierto: el juego no guardará el recuento de preguntas");
+    return QStringLiteral("El editor de preguntas está abierto: el juego no guardará el recuento de preguntas.");
 }
 
 RutasBase RutasBase::En(const QString& carpeta)
@@ -149,8 +149,15 @@ bool Pregunta::SinPreguntar() const
 
 void Pregunta::SePreguntó()
 {
-    if (filaActual_ >= 0)
-        base_[size_t(filaActual_)][FilaBase::Veces].sumarUno();
+    if (filaActual_ < 0)
+        return;
+    base_[size_t(filaActual_)][FilaBase::Veces].sumarUno();
+    // Saved at once, as the closing save would write it: a lost display, a
+    // kill or a power cut then loses at most the question on the board. The
+    // table in memory keeps its order, so each level's walk goes on as it
+    // was; only the file is sorted.
+    if (guarda_)
+        ArchivoBase::escribir(rutas_.principal, base_, OrdenDeTabla(base_));
 }
 
 namespace {
@@ -173,7 +180,7 @@ QString Pregunta::ClaveOrden(const FilaBase& fila)
     return QString::number(c.nivel) + conCeros(c.veces, 4) + conCeros(c.orden, 3);
 }
 
-void Pregunta::OrdenarTabla(TablaBase& tabla)
+std::vector<size_t> Pregunta::OrdenDeTabla(const TablaBase& tabla)
 {
     struct Entrada {
         Clave clave;
@@ -185,18 +192,28 @@ void Pregunta::OrdenarTabla(TablaBase& tabla)
         claves.push_back({ClaveDe(tabla[r]), r});
     std::stable_sort(claves.begin(), claves.end(),
                      [](const Entrada& a, const Entrada& b) { return a.clave < b.clave; });
+    std::vector<size_t> orden;
+    orden.reserve(claves.size());
+    for (const Entrada& e : claves)
+        orden.push_back(e.fila);
+    return orden;
+}
+
+void Pregunta::OrdenarTabla(TablaBase& tabla)
+{
+    const std::vector<size_t> orden = OrdenDeTabla(tabla);
     // Rows move into place along the permutation's cycles: no second table
     // is built, and nothing can fail once the keys are sorted.
     std::vector<bool> colocada(tabla.size(), false);
     for (size_t i = 0; i < tabla.size(); ++i) {
-        if (colocada[i] || claves[i].fila == i)
+        if (colocada[i] || orden[i] == i)
             continue;
         FilaBase aparte = std::move(tabla[i]);
         size_t j = i;
-        while (claves[j].fila != i) {
-            tabla[j] = std::move(tabla[claves[j].fila]);
+        while (orden[j] != i) {
+            tabla[j] = std::move(tabla[orden[j]]);
             colocada[j] = true;
-            j = claves[j].fila;
+            j = orden[j];
         }
         tabla[j] = std::move(aparte);
         colocada[j] = true;

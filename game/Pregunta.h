@@ -57,7 +57,9 @@ public:
     QString Respuesta(qint16 pos) const;
     // Display position 0..3 of the right answer.
     qint16 Correcta() const { return correcta_; }
-    // Counts the current question as asked once more.
+    // Counts the current question as asked once more and saves the base,
+    // sorted on disk as Reiniciar sorts it; the table in memory keeps its
+    // order.
     void SePreguntó();
     // Sorts the table by ClaveOrden's key and writes the file; a failed
     // write leaves the old file and the game goes on.
@@ -104,6 +106,8 @@ public:
     static QString ClaveOrden(const FilaBase& fila);
     // Sorts rows by ClaveDe; stable, so equal keys keep their order.
     static void OrdenarTabla(TablaBase& tabla);
+    // The same order without moving a row: the rows' indices, sorted.
+    static std::vector<size_t> OrdenDeTabla(const TablaBase& tabla);
 
 private:
     Pregunta(const RutasBase& rutas, Azar& azar, TablaBase base, bool respaldoUsado);

@@ -1,12 +1,12 @@
 #include "Ubicaciones.h"
 
+#include "ArchivoBase.h"
 #include "Archivos.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace Ubicaciones {
@@ -42,16 +42,25 @@ QString CarpetaUsuario()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Orvalia");
 }
 
-bool CarpetaEscribible(const QString& carpeta) { return QFileInfo(carpeta).isWritable(); }
+bool CarpetaEscribible(const QString& ruta) { return QFileInfo(ruta).isWritable(); }
+
+bool ArchivoLegible(const QString& ruta)
+{
+    const QFileInfo info(ruta);
+    return info.isFile() && info.isReadable();
+}
 
 Base UbicarBase(const QString& carpetaJuego, bool compartida, const QString& carpetaUsuario,
-                const Escribible& escribible)
+                const Escribible& escribible, const Escribible& legible)
 {
     const RutasBase junto = RutasBase::En(carpetaJuego);
     // The file too: a save never replaces a QBase.qdb the player may not
-    // write (QSaveFile refuses), so every count would be lost in silence.
-    const bool baseEscribible = !QFileInfo::exists(junto.principal) || escribible(junto.principal);
-    if (!compartida && escribible(carpetaJuego) && baseEscribible)
+    // write, nor a folder in its place, so every count would be lost in
+    // silence; nor could one the player may not read keep their counts.
+    const QFileInfo qdb(junto.principal);
+    const bool baseUtil = !(qdb.exists() || qdb.isSymLink())
+                          || (legible(junto.principal) && escribible(junto.principal));
+    if (!compartida && escribible(carpetaJuego) && baseUtil)
         return {junto, {}};
     return {{RutaDesde(carpetaUsuario, Pregunta::NombreArchivo()), junto.respaldo}, junto.principal};
 }
@@ -67,14 +76,20 @@ bool Preparar(const Base& base)
 {
     if (base.inicial.isEmpty() || QFileInfo::exists(base.rutas.principal))
         return true;
-    QFile origen(base.inicial);
-    if (!origen.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray datos = origen.readAll();
+    // The folder first, whatever follows: the lock lies in it, and without
+    // it no save could ever be made.
     if (!QDir().mkpath(QFileInfo(base.rutas.principal).absolutePath()))
         return false;
-    QSaveFile copia(base.rutas.principal);
-    return copia.open(QIODevice::WriteOnly) && copia.write(datos) == datos.size() && copia.commit();
+    // The shipped base, or the backup when that cannot be read (another
+    // account's file, a folder in its place): the counts start from it and
+    // are kept from the first question on.
+    for (const QString& origen : {base.inicial, base.rutas.respaldo}) {
+        QFile f(origen);
+        if (!ArchivoBase::leerArchivo(origen).valida() || !f.open(QIODevice::ReadOnly))
+            continue;
+        return ArchivoBase::escribirDatos(base.rutas.principal, f.readAll());
+    }
+    return false;
 }
 
 RutasBase RutasDelJugador()

@@ -34,26 +34,30 @@ struct Base {
                       // start; empty when the player plays the shipped file itself
 };
 
-// Whether the player may write a folder, or a file.
+// Whether the player may write a folder, or a file; whether a path is a
+// regular file the player may read.
 using Escribible = std::function<bool(const QString& ruta)>;
 bool CarpetaEscribible(const QString& ruta);
+bool ArchivoLegible(const QString& ruta);
 
 // Beside the game's files when they lie beside the program (not shared) and
-// that folder, and the QBase.qdb in it if there is one, may be written: a
-// portable install behaves as it always has.
+// that folder may be written, and the QBase.qdb in it, if there is one, is
+// a file the player may read and write: a portable install behaves as it
+// always has.
 // Otherwise QBase.qdb in carpetaUsuario, made from the shipped one: a
 // package's files are every user's and never written, even by root. The
 // fallback is always the shipped QBase.bak.
 Base UbicarBase(const QString& carpetaJuego, bool compartida, const QString& carpetaUsuario,
-                const Escribible& escribible = CarpetaEscribible);
+                const Escribible& escribible = CarpetaEscribible, const Escribible& legible = ArchivoLegible);
 
 // This program's base, as the above decides it.
 Base BaseDelJugador();
 
 // Makes the per-user copy on the first start: the folder, and the shipped
-// base copied in whole (written aside, then renamed), unless a copy is there
-// already, which is never replaced. False when it could not be made: the
-// bank then plays from QBase.bak.
+// base copied in whole (written aside, then renamed), or QBase.bak when the
+// shipped base cannot be read as one, unless a copy is there already, which
+// is never replaced. False when it could not be made: the bank then plays
+// from QBase.bak.
 bool Preparar(const Base& base);
 
 // The base of this user ready to load: BaseDelJugador, prepared.

@@ -171,7 +171,7 @@ std::vector<Problema> Comprobador::revisarContraOtras(const FilaBase& fila, size
         if (otras.porPregunta_.value(o.pregunta).front() != *i)
             continue;
         p.push_back({FilaBase::Enunciado, Problema::Aviso,
-                     QStringLiteral("la pregunta se parece mucho a la de %1").arg(o.lugar)});
+                     QStringLiteral("la pregunta se parece mucho a la de %1").arg(otras.lugar(*i))});
     }
     return p;
 }
@@ -184,48 +184,122 @@ std::vector<Problema> Comprobador::revisar(const Entrada& e, size_t propia, cons
     return p;
 }
 
-void Comprobador::informar(const Entrada& e, const std::vector<Problema>& problemas)
+QString Comprobador::Archivo::lugar(size_t fila) const
 {
-    for (const Problema& p : problemas)
-        (p.gravedad == Problema::Error ? errores_ : avisos_) << e.lugar + QStringLiteral(": ") + p.texto;
+    return esBase ? QStringLiteral("%1: fila %2").arg(ruta).arg(fila) : QStringLiteral("%1:%2").arg(ruta).arg(lineas[fila]);
+}
+
+void Comprobador::agregarBase(const QString& ruta, TablaBase filas)
+{
+    filas_ += qint64(filas.size());
+    Archivo a;
+    a.ruta = ruta;
+    a.filas = std::move(filas);
+    archivos_.push_back(std::move(a));
+}
+
+void Comprobador::agregarFuente(const QString& ruta, FuenteCsv fuente)
+{
+    Archivo a;
+    a.ruta = ruta;
+    a.esBase = false;
+    a.conReferencia = fuente.tieneReferencia();
+    a.filas.reserve(fuente.filas.size());
+    a.lineas.reserve(fuente.filas.size());
+    for (FuenteCsv::Fila& f : fuente.filas) {
+        a.filas.push_back(std::move(f.fila));
+        a.lineas.push_back(f.linea);
+        if (a.conReferencia)
+            a.referencias.push_back(std::move(f.referencia));
+        f = {};  // what the checks do not need goes at once
+    }
+    filas_ += qint64(a.filas.size());
+    archivos_.push_back(std::move(a));
+}
+
+void Comprobador::informar(Archivo& a, size_t fila, const std::vector<Problema>& problemas)
+{
+    // Every problem is counted; only a screenful of each file is kept, so a
+    // file of millions of bad rows neither fills the memory nor the screen.
+    for (const Problema& p : problemas) {
+        const bool esError = p.gravedad == Problema::Error;
+        if (a.errores + a.avisos < Pantalla)
+            (esError ? a.erroresVistos : a.avisosVistos) << a.lugar(fila) + QStringLiteral(": ") + p.texto;
+        ++(esError ? a.errores : a.avisos);
+    }
+}
+
+int Comprobador::codigoSalida() const
+{
+    bool errores = !errores_.isEmpty(), avisos = !avisos_.isEmpty();
+    for (const Archivo& a : archivos_) {
+        errores = errores || a.errores > 0;
+        avisos = avisos || a.avisos > 0;
+    }
+    return errores ? 1 : avisos ? 2 : 0;
 }
 
 void Comprobador::comprobar(bool esBase)
 {
-    if (!entradas_.empty()) {
+    if (filas_ > 0) {
         vecesMin_ = std::numeric_limits<double>::max();
         vecesMax_ = std::numeric_limits<double>::lowest();
     }
+    // Only rows with a question or an ID can meet another; the index holds
+    // those alone, and names them only when a message needs it.
+    struct Sitio {
+        quint32 archivo;
+        size_t fila;
+    };
+    std::vector<Sitio> indexadas;
+    std::vector<bool> enIndice;
+    enIndice.reserve(size_t(filas_));
     IndicePreguntas indice;
-    indice.reservar(entradas_.size());
-    for (const Entrada& e : entradas_)
-        indice.agregar(e.fila, e.lugar);
+    for (quint32 k = 0; k < archivos_.size(); ++k)
+        for (size_t r = 0; r < archivos_[k].filas.size(); ++r) {
+            const FilaBase& f = archivos_[k].filas[r];
+            const bool util = !plegar(f[FilaBase::Enunciado].aTexto()).isEmpty()
+                              || f[FilaBase::ID].enteroEntre(std::numeric_limits<qint32>::min(),
+                                                             std::numeric_limits<qint32>::max());
+            enIndice.push_back(util);
+            if (util) {
+                indice.agregar(f, QString());
+                indexadas.push_back({k, r});
+            }
+        }
+    indice.nombrarCon([&](size_t i) { return archivos_[indexadas[i].archivo].lugar(indexadas[i].fila); });
     if (indice.tamano() > MaximoParaParecidos)
         notas_ << QStringLiteral("preguntas parecidas: no se comparan en una base de más de %1").arg(MaximoParaParecidos);
 
     int anterior = 0;
     bool desordenado = false;
-    for (size_t i = 0; i < entradas_.size(); ++i) {
-        const Entrada& e = entradas_[i];
-        const std::vector<Problema> propios = revisarFila(e);
-        informar(e, propios);
-        informar(e, revisarContraOtras(e.fila, i, indice, true));
-        const bool cargable = std::none_of(propios.begin(), propios.end(),
-                                           [](const Problema& p) { return p.gravedad == Problema::Error; });
-        if (cargable) {
-            ++porNivel_[size_t(e.fila.nivel())];
-            ++porLetra_[size_t(e.fila.letra())];
-            largos_.agregar(e.fila, e.lugar);
-            if (!e.fila[FilaBase::Veces].esTexto()) {
-                const double v = e.fila[FilaBase::Veces].numero();
-                vecesMin_ = std::min(vecesMin_, v);
-                vecesMax_ = std::max(vecesMax_, v);
+    size_t fila = 0, enElIndice = 0;
+    for (Archivo& a : archivos_)
+        for (size_t r = 0; r < a.filas.size(); ++r, ++fila) {
+            // The row lent to an Entrada and given back: no copy of it is made.
+            Entrada e{std::move(a.filas[r]), QString(), a.conReferencia,
+                      a.conReferencia ? a.referencias[r] : QString()};
+            const std::vector<Problema> propios = revisarFila(e);
+            informar(a, r, propios);
+            if (enIndice[fila])
+                informar(a, r, revisarContraOtras(e.fila, enElIndice++, indice, true));
+            const bool cargable = std::none_of(propios.begin(), propios.end(),
+                                               [](const Problema& p) { return p.gravedad == Problema::Error; });
+            if (cargable) {
+                ++porNivel_[size_t(e.fila.nivel())];
+                ++porLetra_[size_t(e.fila.letra())];
+                largos_.agregar(e.fila, [&] { return a.lugar(r); });
+                if (!e.fila[FilaBase::Veces].esTexto()) {
+                    const double v = e.fila[FilaBase::Veces].numero();
+                    vecesMin_ = std::min(vecesMin_, v);
+                    vecesMax_ = std::max(vecesMax_, v);
+                }
             }
+            const int n = e.fila.nivel() ? e.fila.nivel() : anterior;
+            desordenado = desordenado || n < anterior;
+            anterior = n;
+            a.filas[r] = std::move(e.fila);
         }
-        const int n = e.fila.nivel() ? e.fila.nivel() : anterior;
-        desordenado = desordenado || n < anterior;
-        anterior = n;
-    }
     if (vecesMin_ > vecesMax_)
         vecesMin_ = vecesMax_ = 0;
     for (int n = 1; n <= 5; ++n)
@@ -253,7 +327,7 @@ void Comprobador::comprobar(bool esBase)
 
 void Comprobador::informe(QTextStream& salida, QTextStream& err) const
 {
-    salida << "Preguntas: " << entradas_.size() << "\n";
+    salida << "Preguntas: " << filas_ << "\n";
     for (int n = 1; n <= 5; ++n)
         salida << "  nivel " << n << ": " << porNivel_[size_t(n)] << "\n";
     salida << "Veces: mínimo " << vecesMin_ << ", máximo " << vecesMax_ << "\n";
@@ -266,10 +340,24 @@ void Comprobador::informe(QTextStream& salida, QTextStream& err) const
     largos_.informe(salida);
     for (const QString& n : notas_)
         salida << "nota: " << n << "\n";
+    for (const Archivo& a : archivos_)
+        for (const QString& e : a.erroresVistos)
+            err << "error: " << e << "\n";
     for (const QString& e : errores_)
         err << "error: " << e << "\n";
+    for (const Archivo& a : archivos_)
+        for (const QString& e : a.avisosVistos)
+            err << "aviso: " << e << "\n";
     for (const QString& a : avisos_)
         err << "aviso: " << a << "\n";
+    for (const Archivo& a : archivos_) {
+        const qint64 errores = a.errores - a.erroresVistos.size(), avisos = a.avisos - a.avisosVistos.size();
+        if (errores + avisos > 0)
+            err << (errores > 0 ? "error: " : "aviso: ") << a.ruta << ": "
+                << QStringLiteral("%1 problemas más que no se muestran (%2 errores, %3 avisos)")
+                       .arg(errores + avisos).arg(errores).arg(avisos)
+                << "\n";
+    }
     salida.flush();
     err.flush();
 }

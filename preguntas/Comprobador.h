@@ -1,5 +1,6 @@
 #pragma once
 #include "FilaBase.h"
+#include "FuenteCsv.h"
 #include "LargoRespuestas.h"
 
 #include <QHash>
@@ -7,6 +8,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <array>
+#include <functional>
 #include <vector>
 
 // One thing wrong with a question, said in plain Spanish: for `orvalia-qdb
@@ -35,7 +37,10 @@ public:
     // or the question's own words in the editor.
     void agregar(const FilaBase& fila, const QString& lugar);
     void cambiar(size_t i, const FilaBase& fila, const QString& lugar);
-    const QString& lugar(size_t i) const { return huellas_[i].lugar; }
+    QString lugar(size_t i) const;
+    // Names the rows added with a null lugar when a message needs it: a set
+    // of millions of rows need not keep a text for each.
+    void nombrarCon(std::function<QString(size_t)> nombre) { nombre_ = std::move(nombre); }
 
 private:
     friend class Comprobador;
@@ -57,6 +62,7 @@ private:
     QHash<QString, std::vector<size_t>> porPregunta_;
     mutable std::vector<size_t> porLargo_;
     mutable bool ordenado_ = true;
+    std::function<QString(size_t)> nombre_;
 };
 
 // The checks of `orvalia-qdb check` and of the editor as the teacher types:
@@ -101,24 +107,44 @@ public:
     // Both.
     static std::vector<Problema> revisar(const Entrada& e, size_t propia, const IndicePreguntas& otras);
 
-    void agregar(Entrada e) { entradas_.push_back(std::move(e)); }
+    // The files of a whole set, for `orvalia-qdb check`: a base's rows,
+    // named "ruta: fila N" from 0, or a source's, named "ruta:N" by the line
+    // its record starts on. Only what the checks need is kept of a source.
+    void agregarBase(const QString& ruta, TablaBase filas);
+    void agregarFuente(const QString& ruta, FuenteCsv fuente);
     void error(const QString& e) { errores_ << e; }
     void aviso(const QString& a) { avisos_ << a; }
     // esBase: one base file, whose levels must all be there and stand in
     // order; sources may list their rows in any order.
     void comprobar(bool esBase);
+    // The counts, then the problems: of each file the first Pantalla, and
+    // how many more it has.
     void informe(QTextStream& salida, QTextStream& errores) const;
     // 0 clean, 1 errors, 2 warnings only.
-    int codigoSalida() const { return !errores_.isEmpty() ? 1 : !avisos_.isEmpty() ? 2 : 0; }
+    int codigoSalida() const;
+    // A screenful of problems: what a file shows at most.
+    static constexpr qint64 Pantalla = 20;
 
     static int distancia(const QString& a, const QString& b, int tope);
     // "Enunciado", "RespA"...: the column's name in the CSV files.
     static QString nombreCampo(int campo);
 
 private:
-    void informar(const Entrada& e, const std::vector<Problema>& problemas);
+    struct Archivo {
+        QString ruta;
+        bool esBase = true;
+        bool conReferencia = false;
+        TablaBase filas;
+        std::vector<int> lineas;          // a source's: where each record starts
+        std::vector<QString> referencias;  // a source's, when it has the column
+        qint64 errores = 0, avisos = 0;   // all its problems, shown or not
+        QStringList erroresVistos, avisosVistos;
+        QString lugar(size_t fila) const;
+    };
+    void informar(Archivo& a, size_t fila, const std::vector<Problema>& problemas);
 
-    std::vector<Entrada> entradas_;
+    std::vector<Archivo> archivos_;
+    qint64 filas_ = 0;
     QStringList errores_;
     QStringList avisos_;
     QStringList notas_;

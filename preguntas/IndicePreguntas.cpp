@@ -17,6 +17,12 @@ IndicePreguntas::Huella IndicePreguntas::huella(const FilaBase& fila, const QStr
     return h;
 }
 
+QString IndicePreguntas::lugar(size_t i) const
+{
+    const QString& l = huellas_[i].lugar;
+    return l.isNull() && nombre_ ? nombre_(i) : l;
+}
+
 void IndicePreguntas::vaciar()
 {
     huellas_.clear();

@@ -12,7 +12,7 @@ QString porcentaje(qint64 parte, qint64 total)
 }
 }
 
-void LargoRespuestas::agregar(const FilaBase& fila, const QString& lugar)
+void LargoRespuestas::agregar(const FilaBase& fila, const std::function<QString()>& lugar)
 {
     const int n = fila.nivel(), correcta = fila.letra();
     if (n < 1 || n > 5 || correcta < 0 || correcta > 3)
@@ -28,7 +28,8 @@ void LargoRespuestas::agregar(const FilaBase& fila, const QString& lugar)
         ++c.masLarga;
     if (suyo > 0 && double(suyo) >= Veces * double(otras)) {
         ++c.muchoMasLarga;
-        c.lugares << lugar;
+        if (c.lugares.size() < LugaresNombrados)
+            c.lugares << lugar();
     }
 }
 
@@ -56,9 +57,9 @@ QStringList LargoRespuestas::avisos() const
                      .arg(QString::number(n), porcentaje(c.masLarga, c.preguntas), QString::number(c.masLarga),
                           QString::number(c.preguntas), QString::number(qRound(MaximoMasLarga * 100)));
         if (double(c.muchoMasLarga) > MaximoMuchoMasLarga * double(c.preguntas)) {
-            QStringList nombrados = c.lugares.mid(0, LugaresNombrados);
-            if (c.lugares.size() > LugaresNombrados)
-                nombrados << QStringLiteral("y %1 más").arg(c.lugares.size() - LugaresNombrados);
+            QStringList nombrados = c.lugares;
+            if (c.muchoMasLarga > nombrados.size())
+                nombrados << QStringLiteral("y %1 más").arg(c.muchoMasLarga - nombrados.size());
             a << QStringLiteral("nivel %1: la respuesta correcta es una vez y media más larga que cualquier otra en "
                                 "el %2 de las preguntas (%3 de %4; como mucho el %5 %): %6")
                      .arg(QString::number(n), porcentaje(c.muchoMasLarga, c.preguntas),

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <array>
+#include <functional>
 
 // Whether the right answer gives itself away by its length. A player who
 // does not know picks the longest answer; where the right one is the longest
@@ -29,11 +30,13 @@ public:
         qint64 preguntas = 0;
         qint64 masLarga = 0;       // the right answer strictly longer than the other three
         qint64 muchoMasLarga = 0;  // at least Veces times longer than every other
-        QStringList lugares;       // the questions of muchoMasLarga
+        QStringList lugares;       // the first LugaresNombrados questions of muchoMasLarga
     };
 
     // A question the game can load (its level 1 to 5 and its letter A to D).
-    void agregar(const FilaBase& fila, const QString& lugar);
+    // Its place is asked for only when a warning may name it: a huge file
+    // must not cost a string per row.
+    void agregar(const FilaBase& fila, const std::function<QString()>& lugar);
     const Cifras& nivel(int n) const { return niveles_[size_t(n)]; }
 
     // One line per level with questions.

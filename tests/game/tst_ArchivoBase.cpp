@@ -4,6 +4,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -279,6 +280,56 @@ private slots:
 
         QVERIFY(ArchivoBase::escribir(ruta, TablaDePrueba(4)));
         QVERIFY(ArchivoBase::leerArchivo(ruta).tabla == TablaDePrueba(4));
+    }
+
+    // The safe write keeps what a file beside the game relies on: a file
+    // keeps its permissions (a base shared with a group), a link stays a
+    // link and its target is replaced, a new file is made as the umask
+    // says, and a file the player may not write is left alone.
+    void escrituraSeguraConservaElArchivo_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::newRow("permissions kept") << "0640";
+        QTest::newRow("link kept") << "enlace";
+        QTest::newRow("new file") << "nuevo";
+        QTest::newRow("read-only file") << "0444";
+    }
+    void escrituraSeguraConservaElArchivo()
+    {
+        QFETCH(QString, caso);
+        QTemporaryDir dir;
+        const QString ruta = dir.filePath(QStringLiteral("QBase.qdb"));
+        const QString destino = dir.filePath(QStringLiteral("real.qdb"));
+        const mode_t mascara = ::umask(022);
+        if (caso == QLatin1String("enlace")) {
+            QVERIFY(ArchivoBase::escribir(destino, TablaDePrueba(1)));
+            QVERIFY(QFile::link(destino, ruta));
+        } else if (caso != QLatin1String("nuevo")) {
+            QVERIFY(ArchivoBase::escribir(ruta, TablaDePrueba(1)));
+            QVERIFY(::chmod(QFile::encodeName(ruta).constData(), caso.toUInt(nullptr, 8)) == 0);
+        }
+        const bool escrito = ArchivoBase::escribir(ruta, TablaDePrueba(2));
+        ::umask(mascara);
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(ruta).constData(), &st) == 0);
+        const mode_t modo = st.st_mode & 07777;
+        const TablaBase leida = ArchivoBase::leerArchivo(ruta).tabla;
+        if (caso == QLatin1String("0444") && ::geteuid() != 0) {
+            QVERIFY(!escrito);
+            QVERIFY(leida == TablaDePrueba(1));
+        } else {
+            QVERIFY(escrito);
+            QVERIFY(leida == TablaDePrueba(2));
+        }
+        if (caso == QLatin1String("enlace")) {
+            QVERIFY(QFileInfo(ruta).isSymLink());
+            QVERIFY(ArchivoBase::leerArchivo(destino).tabla == TablaDePrueba(2));
+        }
+        const mode_t esperado = caso == QLatin1String("enlace") || caso == QLatin1String("nuevo") ? 0644
+                                                                                                  : caso.toUInt(nullptr, 8);
+        QCOMPARE(int(modo), int(esperado));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 caso == QLatin1String("enlace") ? 2 : 1);
     }
 
     // Every input the fuzzer ever kept or crashed on is read again here;

@@ -3,6 +3,7 @@
 // A copy of this program named like the game or the editor stands in for
 // them (fakes/TitularCerrojo.h).
 #include "ArchivoBase.h"
+#include "Archivos.h"
 #include "CerrojoBase.h"
 #include "Pregunta.h"
 #include "fakes/BaseDePrueba.h"
@@ -55,7 +56,7 @@ private slots:
             QVERIFY(segunda);
             QVERIFY(!segunda->Guarda());
             QCOMPARE(segunda->AvisoSinGuardar(),
-                     QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas"));
+                     QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas."));
             segunda->PreguntaNueva(1);
             segunda->SePreguntó();
             segunda->Reiniciar();
@@ -82,10 +83,10 @@ private slots:
         QTest::addColumn<QString>("programa");
         QTest::addColumn<QString>("aviso");
         QTest::newRow("el juego") << "Orvalia"
-                                  << "Orvalia ya está abierto: esta copia no guardará el recuento de preguntas";
+                                  << "Orvalia ya está abierto: esta copia no guardará el recuento de preguntas.";
         QTest::newRow("el editor")
             << "orvalia-editor"
-            << "El editor de preguntas está abierto: el juego no guardará el recuento de preguntas";
+            << "El editor de preguntas está abierto: el juego no guardará el recuento de preguntas.";
     }
 
     void otroProgramaLoTiene()
@@ -198,7 +199,7 @@ private slots:
     // copy, the same name may be its save in progress.
     void soloElTitularBorraRestos()
     {
-        const QString resto = qdb() + QStringLiteral(".AbCdEf");
+        const QString resto = NombreDeGuardado(qdb()) + QStringLiteral("AbCdEf");
         QFile f(resto);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();

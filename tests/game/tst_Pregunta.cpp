@@ -1,9 +1,11 @@
 #include "ArchivoBase.h"
+#include "Archivos.h"
 #include "fakes/BaseDePrueba.h"
 #include "Pregunta.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -360,36 +362,75 @@ private slots:
         QFile::remove(ilegible);
     }
 
-    // What a save cut short leaves beside the base (QSaveFile's name: the
-    // file's name, a point, six letters of both cases) is removed at the
-    // start; nothing else is, and never a copy the player named with a word.
+    // What a save cut short leaves beside the base (the game's own name for
+    // its temporary file) is removed at the start; nothing else ever is,
+    // whatever its name: a player's copies of the base, Qt's own kind of
+    // temporary name, a link or a folder of the game's name.
     void restosDeGuardado()
     {
         EscribirBaseDePrueba(dir.path(), 1);
         QDir d(dir.path());
-        const QStringList restos{QStringLiteral("QBase.qdb.AbCdEf"), QStringLiteral("QBase.qdb.zzzzZz"),
-                                 QStringLiteral("QBase.qdb.XYZabC")};
-        const QStringList ajenos{QStringLiteral("QBase.qdb.backup"), QStringLiteral("QBase.qdb.BACKUP"),
-                                 QStringLiteral("QBase.qdb.Backup"), QStringLiteral("QBase.qdb.zzzzzz"),
-                                 QStringLiteral("QBase.qdb.AbCdE1"), QStringLiteral("QBase.qdb.AbCdE"),
-                                 QStringLiteral("QBase.qdb.AbCdEfG"), QStringLiteral("QBase.bak.AbCdEf"),
-                                 QStringLiteral("Otra.qdb.AbCdEf"), QStringLiteral("QBase.qdbAbCdEfg")};
+        const QString nuestro = QFileInfo(NombreDeGuardado(qdb())).fileName();
+        const QStringList restos{nuestro + QStringLiteral("AbCdEf"), nuestro + QStringLiteral("zz09Zz")};
+        const QStringList ajenos{QStringLiteral("QBase.qdb.CopiaA"), QStringLiteral("QBase.qdb.myCopy"),
+                                 QStringLiteral("QBase.qdb.oldBak"), QStringLiteral("QBase.qdb.BackUp"),
+                                 QStringLiteral("QBase.qdb.miBase"), QStringLiteral("QBase.qdb.AbCdEf"),
+                                 QStringLiteral("QBase.qdb.backup"), nuestro, nuestro + QStringLiteral("AbCdE"),
+                                 nuestro + QStringLiteral("AbCdEfG"), nuestro + QStringLiteral("AbC.Ef"),
+                                 QStringLiteral("QBase.bak.orvalia-guardando-AbCdEf")};
         for (const QString& n : restos + ajenos)
             escribirBytes(d.filePath(n), "x");
-        QVERIFY(d.mkdir(QStringLiteral("QBase.qdb.Carpet")));
-        QVERIFY(QFile::link(d.filePath(QStringLiteral("QBase.qdb.AbCdE1")), d.filePath(QStringLiteral("QBase.qdb.Enlace"))));
+        const QString carpeta = nuestro + QStringLiteral("Carpet"), enlace = nuestro + QStringLiteral("Enlace");
+        QVERIFY(d.mkdir(carpeta));
+        QVERIFY(QFile::link(d.filePath(QStringLiteral("QBase.qdb.CopiaA")), d.filePath(enlace)));
         Azar azar;
         {
             auto q = Pregunta::Crear(dir.path(), azar);
             QVERIFY(q);
             for (const QString& n : restos)
                 QVERIFY2(!QFileInfo::exists(d.filePath(n)), qPrintable(n));
-            for (const QString& n : ajenos + QStringList{QStringLiteral("QBase.qdb.Carpet"), QStringLiteral("QBase.qdb.Enlace")})
+            for (const QString& n : ajenos + QStringList{carpeta, enlace})
                 QVERIFY2(QFileInfo(d.filePath(n)).exists(), qPrintable(n));
         }
-        for (const QString& n : ajenos + QStringList{QStringLiteral("QBase.qdb.Enlace")})
+        for (const QString& n : ajenos + QStringList{enlace})
             QFile::remove(d.filePath(n));
-        d.rmdir(QStringLiteral("QBase.qdb.Carpet"));
+        d.rmdir(carpeta);
+    }
+
+    // Each question counted is saved at once, sorted on disk as the closing
+    // save sorts it, so that a kill or a power cut loses at most the question
+    // on the board; the table in memory keeps its order and each level's
+    // walk goes on as before.
+    void cadaPreguntaSeGuarda()
+    {
+        EscribirBaseDePrueba(dir.path(), 3);
+        Azar azar;
+        azar.guion([] { return 0.0; });
+        auto q = Pregunta::Crear(dir.path(), azar);
+        QVERIFY(q);
+        const TablaBase antes = q->Base();
+        q->PreguntaNueva(2);
+        QCOMPARE(q->ID(), 2001);
+        q->SePreguntó();
+
+        TablaBase ordenada = q->Base();
+        Pregunta::OrdenarTabla(ordenada);
+        QCOMPARE(leerTodo(qdb()), ArchivoBase::serializar(ordenada));
+        const TablaBase enDisco = ArchivoBase::leerArchivo(qdb()).tabla;
+        QCOMPARE(qint32(enDisco[5][FilaBase::ID].numero()), 2001);  // behind 2002 and 2003
+        QCOMPARE(enDisco[5][FilaBase::Veces], ValorEtiquetado::entero16(1));
+
+        QCOMPARE(q->Filas(), int(antes.size()));
+        for (size_t r = 0; r < antes.size(); ++r)
+            QCOMPARE(q->Base()[r][FilaBase::ID], antes[r][FilaBase::ID]);
+        QList<qint32> ids;
+        for (int i = 0; i < 3; ++i) {
+            q->PreguntaNueva(2);
+            ids << q->ID();
+            q->SePreguntó();
+        }
+        QCOMPARE(ids, (QList<qint32>{2002, 2003, 2001}));
+        QCOMPARE(ArchivoBase::leerArchivo(qdb()).tabla[3][FilaBase::ID], ValorEtiquetado::entero32(2002));
     }
 
     void barajarLaBase()
@@ -436,9 +477,9 @@ private slots:
         {
             auto q = Pregunta::Crear(dir.path(), azar);
             QVERIFY(q);
+            ArchivoBase::fijarLimiteEscritura(50);
             q->PreguntaNueva(1);
             q->SePreguntó();
-            ArchivoBase::fijarLimiteEscritura(50);
             q->Reiniciar();
             QCOMPARE(leerTodo(qdb()), antes);
             // The game goes on with the sorted table in memory.

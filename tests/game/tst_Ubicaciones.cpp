@@ -13,6 +13,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 QByteArray leerTodo(const QString& ruta)
@@ -31,6 +35,30 @@ QMap<QString, QByteArray> contenido(const QString& carpeta)
 }
 
 bool nunca(const QString&) { return false; }
+
+void escribirArchivo(const QString& ruta, const QByteArray& datos)
+{
+    QFile f(ruta);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(datos) == datos.size());
+}
+
+// Runs juego here, or, with otraCuenta, in a child process of an account
+// that is not root ("nobody"), for what root may read and a player may not.
+// Its result, or 100 + the signal that ended it.
+int comoJugador(bool otraCuenta, const std::function<int()>& juego)
+{
+    if (!otraCuenta)
+        return juego();
+    const pid_t hijo = ::fork();
+    if (hijo == 0) {
+        const int r = ::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0 ? juego() : 99;
+        ::_exit(r);
+    }
+    int estado = 0;
+    if (hijo < 0 || ::waitpid(hijo, &estado, 0) != hijo)
+        return 98;
+    return WIFEXITED(estado) ? WEXITSTATUS(estado) : 100 + WTERMSIG(estado);
+}
 }
 
 class TstUbicaciones : public QObject {
@@ -181,6 +209,64 @@ private slots:
             q->SePreguntó();
         }
         QCOMPARE(contenido(juego), antes);
+    }
+
+    // A QBase.qdb the player may not read (another account's file saved
+    // with umask 077), or a folder in its place, in a folder the player may
+    // write: the counts go to the player's own copy, made from QBase.bak,
+    // from the first question on; the game's folder stays as it was.
+    void baseQueNoSePuedeLeer_data()
+    {
+        QTest::addColumn<bool>("carpeta");  // else a file of mode 000
+        QTest::newRow("a folder in its place") << true;
+        QTest::newRow("mode 000") << false;
+    }
+    void baseQueNoSePuedeLeer()
+    {
+        QFETCH(bool, carpeta);
+        const QString juego = ruta(QStringLiteral("juego"));
+        EscribirBaseDePrueba(juego, 2, true);
+        const QString qdb = juego + QStringLiteral("/QBase.qdb");
+        QVERIFY(QFile::remove(qdb));
+        if (carpeta) {
+            QVERIFY(QDir().mkpath(qdb));
+        } else {
+            escribirArchivo(qdb, ArchivoBase::serializar(TablaDePrueba(3)));
+            QVERIFY(QFile::setPermissions(qdb, QFileDevice::Permissions()));
+        }
+        // Root reads a file of mode 000: the game is then played by an
+        // account that cannot, as the player is.
+        const bool otraCuenta = !carpeta && ::geteuid() == 0;
+        if (otraCuenta)
+            QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777))
+                    && QFile::setPermissions(juego, QFileDevice::Permissions(0x7777)));
+        const auto antes = contenido(juego);
+        const QString usuario = ruta(QStringLiteral("casa/Orvalia"));
+
+        const int r = comoJugador(otraCuenta, [&] {
+            const auto b = Ubicaciones::UbicarBase(juego, false, usuario);
+            if (b.rutas.principal != usuario + QStringLiteral("/QBase.qdb"))
+                return 10;
+            if (!Ubicaciones::Preparar(b))
+                return 11;
+            Azar azar;
+            auto q = Pregunta::Crear(b.rutas, azar);
+            if (!q || !q->Guarda() || q->RespaldoUsado())
+                return 12;
+            q->PreguntaNueva(1);
+            q->SePreguntó();
+            return 0;
+        });
+        QCOMPARE(r, 0);
+        QCOMPARE(contenido(juego), antes);
+        const ArchivoBase::Lectura l = ArchivoBase::leerArchivo(usuario + QStringLiteral("/QBase.qdb"));
+        QVERIFY(l.valida());
+        QCOMPARE(l.tabla.size(), size_t(10));  // the backup's two a level
+        qint64 veces = 0;
+        for (const FilaBase& f : l.tabla)
+            veces += f.valor(FilaBase::Veces).enteroLeido();
+        QCOMPARE(veces, qint64(1));
+        QFile::setPermissions(qdb, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     // Whatever the program's file is called (Orvalia, orvalia, orvalia-qdb,

@@ -1,4 +1,5 @@
 #include "ArchivoBase.h"
+#include "Comprobador.h"
 #include "Pregunta.h"
 #include "fakes/BaseDePrueba.h"
 #include "fakes/TitularCerrojo.h"
@@ -7,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -252,6 +254,45 @@ private slots:
         escribir(ruta("otra.csv"), fuente);
         const auto r = qdb({QStringLiteral("check"), ruta("otra.csv")});
         QVERIFY2(r.codigo == 0, qPrintable(r.errores));
+    }
+
+    // A file of many bad rows: every problem is counted, a screenful of each
+    // file is shown, and one line says how many more there are. Two files,
+    // each with its own screenful.
+    void muchosProblemasUnaPantalla()
+    {
+        constexpr int Filas = 50000;  // ten problems each: two errors, eight warnings
+        QByteArray vacias(20 + Filas * 20, '\0');
+        const char cabecera[] = {0x0C, 0x20, 2, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0x50, char(0xC3), 0, 0, 0, 0, 0, 0};
+        std::copy(cabecera, cabecera + 20, vacias.begin());
+        escribir(ruta("vacias.qdb"), vacias);
+        QByteArray fuente = fuenteLimpia();
+        for (int i = 0; i < 30; ++i)
+            fuente += "1,1,,,,,,A,0," + QByteArray::number(9000 + i) + ",Génesis 1:1,\r\n";
+        escribir(ruta("huecos.csv"), fuente);
+
+        const auto r = qdb({QStringLiteral("check"), ruta("vacias.qdb"), ruta("huecos.csv")});
+        QCOMPARE(r.codigo, 1);
+        QVERIFY(r.salida.contains(QStringLiteral("Preguntas: %1").arg(Filas + 20 + 30)));
+        const QStringList lineas = r.errores.split(u'\n', Qt::SkipEmptyParts);
+        const auto de = [&](const QString& archivo) {
+            return std::count_if(lineas.begin(), lineas.end(), [&](const QString& l) {
+                return l.contains(archivo) && !l.contains(QStringLiteral("problemas más"));
+            });
+        };
+        QCOMPARE(de(ruta("vacias.qdb")), qsizetype(Comprobador::Pantalla));
+        QCOMPARE(de(ruta("huecos.csv")), qsizetype(Comprobador::Pantalla));
+        QVERIFY2(lineas.contains(QStringLiteral("error: %1: %2 problemas más que no se muestran (%3 errores, %4 avisos)")
+                                     .arg(ruta("vacias.qdb"))
+                                     .arg(Filas * 10 - 20)
+                                     .arg(Filas * 2 - 4)
+                                     .arg(Filas * 8 - 16)),
+                 qPrintable(lineas.join(u'\n')));
+        // Thirty rows of five empty texts each: 150 warnings, 20 shown.
+        QVERIFY2(lineas.contains(QStringLiteral("aviso: %1: 130 problemas más que no se muestran (0 errores, 130 avisos)")
+                                     .arg(ruta("huecos.csv"))),
+                 qPrintable(lineas.join(u'\n')));
+        QVERIFY2(lineas.size() < 3 * Comprobador::Pantalla, qPrintable(lineas.join(u'\n')));
     }
 
     void errores_data()

@@ -170,7 +170,7 @@ private slots:
         QVERIFY(textos.isEmpty());  // not before the board is up
         t->show();
         QTRY_COMPARE(textos.size(), 1);
-        QCOMPARE(textos[0], QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas"));
+        QCOMPARE(textos[0], QStringLiteral("Orvalia ya está abierto: esta copia no guardará el recuento de preguntas."));
         QCOMPARE(caras[0], 0);
         t->hide();
         t->show();

@@ -1,12 +1,16 @@
 // Times the question bank on a generated base of 100 000 questions: loading,
 // 10 000 draws and Reiniciar (sort and write), each beside a plain copy of
-// the same file, the least any load or write of it could cost. It also
-// measures the memory a load takes at its peak, beside the file's size: in
-// a fresh process of its own (bench_base --pico FOLDER), from the resident
-// size before the load to the highest it reaches during it; once for the
-// generated base, once for a file of a million empty rows, which the game
-// refuses.
+// the same file, the least any load or write of it could cost; and, on the
+// shipped base, what counting one question costs with the save that follows
+// it (SePreguntó). It also measures the memory a load takes at its peak,
+// beside the file's size: in a fresh process of its own (bench_base --pico
+// FOLDER), from the resident size before the load to the highest it reaches
+// during it; once for the generated base, once for a file of a million empty
+// rows, which the game refuses; and for what `orvalia-qdb check` does with
+// the same two files (bench_base --pico-check FILE).
 #include "ArchivoBase.h"
+#include "Archivos.h"
+#include "Comprobador.h"
 #include "Pregunta.h"
 
 #include <QCoreApplication>
@@ -81,16 +85,42 @@ int picoDeCarga(const QString& carpeta)
     std::_Exit(0);
 }
 
-// Runs this program once more on carpeta and returns the peak it reports.
-qint64 medirPico(const QString& carpeta, int* filas)
+// Runs this program once more on carpeta (--pico) or on a file
+// (--pico-check) and returns the peak it reports.
+qint64 medirPico(const QString& carpeta, int* filas, const QString& modo = QStringLiteral("--pico"))
 {
     QProcess p;
-    p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--pico"), carpeta});
+    p.start(QCoreApplication::applicationFilePath(), {modo, carpeta});
     if (!p.waitForFinished(120000))
         return -1;
     const QList<QByteArray> partes = p.readAllStandardOutput().trimmed().split(' ');
     *filas = partes.value(1).toInt();
     return partes.value(0).toLongLong();
+}
+
+// The child's side for `orvalia-qdb check`: what the tool does with one
+// base (read its structure, hand the rows to the checks, check, report),
+// measured as picoDeCarga measures a load. It prints the rise and the
+// problems counted.
+int picoDeCheck(const QString& archivo)
+{
+    const qint64 antes = estadoProceso("VmRSS");
+    QFile reinicio(QStringLiteral("/proc/self/clear_refs"));
+    if (!reinicio.open(QIODevice::WriteOnly) || reinicio.write("5") != 1)
+        return 2;
+    reinicio.close();
+    ArchivoBase::Lectura l = ArchivoBase::leerArchivo(archivo, true);
+    Comprobador c;
+    if (l.valida())
+        c.agregarBase(archivo, std::move(l.tabla));
+    c.comprobar(true);
+    QString salida, errores;
+    QTextStream s(&salida), e(&errores);
+    c.informe(s, e);
+    const qint64 pico = estadoProceso("VmHWM");
+    std::printf("%lld %lld\n", static_cast<long long>(pico - antes), static_cast<long long>(errores.count(u'\n')));
+    std::fflush(stdout);
+    std::_Exit(0);
 }
 
 // Best of several runs, in milliseconds.
@@ -113,6 +143,8 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc == 3 && QByteArray(argv[1]) == "--pico")
         return picoDeCarga(QString::fromLocal8Bit(argv[2]));
+    if (argc == 3 && QByteArray(argv[1]) == "--pico-check")
+        return picoDeCheck(QString::fromLocal8Bit(argv[2]));
     QTextStream out(stdout);
     QTemporaryDir dir;
     const QString qdb = dir.filePath(Pregunta::NombreArchivo());
@@ -141,7 +173,6 @@ int main(int argc, char** argv)
         for (int i = 0; i < Sorteos; ++i) {
             q->PreguntaNueva(qint16(i % 5 + 1));
             suma += q->Enunciado().size() + q->Respuesta(q->Correcta()).size() + q->ID();
-            q->SePreguntó();
         }
     });
 
@@ -168,6 +199,30 @@ int main(int argc, char** argv)
     linea("  of which: sort", tOrdenar);
     linea("  of which: bytes in memory", tSerializar);
     linea("  of which: write (with the bytes)", tEscribir);
+    {
+        // One question counted on the shipped base, as the board counts it:
+        // the count, a sorted copy of the order, the bytes and the safe write.
+        QTemporaryDir juego;
+        const QString enviada = RutaPrograma(Pregunta::NombreArchivo());
+        if (QFile::copy(enviada, juego.filePath(Pregunta::NombreArchivo()))) {
+            const qint64 tamano = QFile(enviada).size();
+            auto j = Pregunta::Crear(juego.path(), azar);
+            const double tCopiaEnviada = medir([&] { QFile::remove(juego.filePath(QStringLiteral("c"))); },
+                                               [&] { QFile::copy(enviada, juego.filePath(QStringLiteral("c"))); });
+            constexpr int Contadas = 20;
+            const double tContar = j ? medir([] {}, [&] {
+                for (int i = 0; i < Contadas; ++i) {
+                    j->PreguntaNueva(qint16(i % 5 + 1));
+                    j->SePreguntó();
+                }
+            }) / Contadas : -1;
+            out << "Shipped base, " << tamano / 1024 << " KiB: one question counted and saved (SePreguntó) "
+                << QString::number(tContar, 'f', 2) << " ms; a plain copy of the file "
+                << QString::number(tCopiaEnviada, 'f', 2) << " ms\n";
+        } else {
+            out << "Shipped base not found at " << enviada << ": the per-question save is not measured\n";
+        }
+    }
     auto lineaPico = [&](const char* que, const QString& carpeta, qint64 tamano) {
         int filas = 0;
         const qint64 pico = medirPico(carpeta, &filas);
@@ -176,6 +231,14 @@ int main(int argc, char** argv)
             << (filas < 0 ? QStringLiteral("refused") : QString::number(filas) + QStringLiteral(" rows")) << ")\n";
     };
     lineaPico("load peak memory: ", dir.path(), bytes);
+    auto lineaCheck = [&](const char* que, const QString& archivo, qint64 tamano) {
+        int lineas = 0;
+        const qint64 pico = medirPico(archivo, &lineas, QStringLiteral("--pico-check"));
+        out << que << pico / 1024 << " KiB for " << tamano / 1024 << " KiB of file, x"
+            << QString::number(double(pico) / double(tamano), 'f', 1) << " the file (" << lineas
+            << " lines of problems)\n";
+    };
+    lineaCheck("orvalia-qdb check peak memory: ", qdb, bytes);
     {
         // A header that claims a million rows, each ten empty values.
         QTemporaryDir vacia;
@@ -186,6 +249,7 @@ int main(int argc, char** argv)
         if (f.open(QIODevice::WriteOnly) && f.write(b) == b.size()) {
             f.close();
             lineaPico("load peak memory, empty rows: ", vacia.path(), b.size());
+            lineaCheck("orvalia-qdb check peak memory, empty rows: ", f.fileName(), b.size());
         }
     }
     out << "per draw: " << QString::number(tSorteos * 1000.0 / Sorteos, 'f', 2) << " us  (checksum " << suma % 997

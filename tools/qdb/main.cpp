@@ -73,24 +73,23 @@ bool leerCsv(const QString& ruta, std::vector<Comprobador::Entrada>& entradas, Q
 
 int check(const QStringList& rutas)
 {
+    // Each file's rows are handed over whole, not copied: what the check
+    // holds is about what the game's reader holds of the same files.
     Comprobador comprobador;
     bool hayBase = false;
     for (const QString& ruta : rutas) {
         if (esCsv(ruta)) {
-            std::vector<Comprobador::Entrada> entradas;
-            QString e;
-            if (!leerCsv(ruta, entradas, &e))
-                return falla(e);
-            for (auto& x : entradas)
-                comprobador.agregar(std::move(x));
+            FuenteCsv fuente = FuenteCsv::leerArchivo(ruta);
+            if (!fuente.valida())
+                return falla(fuente.error);
+            comprobador.agregarFuente(ruta, std::move(fuente));
             continue;
         }
         hayBase = true;
-        const ArchivoBase::Lectura l = ArchivoBase::leerArchivo(ruta, true);
+        ArchivoBase::Lectura l = ArchivoBase::leerArchivo(ruta, true);
         if (!l.valida())
             return falla(motivoLectura(ruta, l));
-        for (size_t r = 0; r < l.tabla.size(); ++r)
-            comprobador.agregar({l.tabla[r], QStringLiteral("%1: fila %2").arg(ruta).arg(r), false, QString()});
+        comprobador.agregarBase(ruta, std::move(l.tabla));
     }
     comprobador.comprobar(hayBase && rutas.size() == 1);
     comprobador.informe(out(), err());
