@@ -48,9 +48,10 @@ QString Sala::limpiarNombre(const QString& nombre) {
     QString s;
     for (QChar c : nombre) {
         const auto cat = c.category();
-        if (cat == QChar::Other_Control || cat == QChar::Other_Format)
-            continue;
-        s.append(c.isSpace() ? QChar(u' ') : c);
+        if (c.isSpace())
+            s.append(QChar(u' '));
+        else if (cat != QChar::Other_Control && cat != QChar::Other_Format)
+            s.append(c);
     }
     s = s.simplified();
     if (s.size() > 20) {
