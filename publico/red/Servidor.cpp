@@ -149,6 +149,14 @@ void Servidor::encender() {
                          return res;
                      });
     }
+    // Qt's server hands a connection over as a WebSocket only where a route
+    // takes it; this one answers nothing itself. Anything but an upgrade
+    // there is a 404 like every other path.
+    http_->route(QStringLiteral("/ws"), QHttpServerRequest::Method::Get,
+                 [](const QHttpServerRequest& r, QHttpServerResponder&& responder) {
+                     if (r.value("upgrade").compare("websocket", Qt::CaseInsensitive) != 0)
+                         responder.write(QHttpServerResponder::StatusCode::NotFound);
+                 });
     connect(http_.get(), &QHttpServer::newWebSocketConnection, this, &Servidor::nuevoSocket);
     http_->bind(tcp);
 
@@ -187,8 +195,12 @@ void Servidor::nuevoSocket() {
         if (!ws)
             break;
         ws->setParent(this);
-        if (tcp_)
-            tcp_->mejorado(ws->peerAddress(), ws->peerPort());
+        const QString direccion = ws->peerAddress().toString();
+        if (tcp_ && tcp_->mejorado(ws->peerAddress(), ws->peerPort()))
+            connect(ws, &QObject::destroyed, this, [this, direccion] {
+                if (porteria_)
+                    porteria_->salir(direccion);
+            });
         ws->setMaxAllowedIncomingFrameSize(quint64(op_.limites.mensajeMaximo));
         ws->setMaxAllowedIncomingMessageSize(quint64(op_.limites.mensajeMaximo));
         // Only our own page may open a socket, as it was reached: another
@@ -201,8 +213,9 @@ void Servidor::nuevoSocket() {
                                 || (origen.scheme() == QLatin1String("http") && origen.host() == host_
                                     && origen.port(80) == puerto_));
         if (!propio) {
-            ws->abort();
-            ws->deleteLater();
+            connect(ws, &QWebSocket::disconnected, ws, &QObject::deleteLater);
+            ws->close(QWebSocketProtocol::CloseCodePolicyViolated);
+            QTimer::singleShot(2000, ws, [ws] { ws->abort(); });
             continue;
         }
         const int id = ++siguiente_;
@@ -230,7 +243,7 @@ void Servidor::nuevoSocket() {
             sala_->cerrada(id);
             s->deleteLater();
         });
-        sala_->abierta(id, ws->peerAddress().toString());
+        sala_->abierta(id, direccion);
     }
 }
 

@@ -31,37 +31,49 @@ void ServidorTcp::incomingConnection(qintptr descriptor) {
         return;
     }
     const QString k = clave(s->peerAddress(), s->peerPort());
-    vigilados_.insert(k, Vigilado{s, 0, ahora(), false});
+    vigilados_.insert(k, Vigilado{s, direccion, 0, ahora()});
     connect(s, &QObject::destroyed, this, [this, direccion, k] {
-        porteria_.salir(direccion);
-        vigilados_.remove(k);
+        if (vigilados_.remove(k))
+            porteria_.salir(direccion);
     });
     // Connected before the HTTP server's own reader, so it counts every
     // chunk before the server reads it.
     connect(s, &QTcpSocket::readyRead, this, [this, s, k] {
         auto it = vigilados_.find(k);
-        if (it == vigilados_.end() || it->mejorado)
+        if (it == vigilados_.end())
             return;
         it->bytes += s->bytesAvailable();
         it->ultimo = ahora();
         if (it->bytes > l_.bytesAntesDelSocket)
-            s->abort();
+            QMetaObject::invokeMethod(s, &QTcpSocket::abort, Qt::QueuedConnection);
     });
+    // Qt's server keeps an unfinished request in the socket's buffer; with
+    // the buffer bounded, a request that never ends stalls there until the
+    // sweep closes it, and never costs more than this much memory.
+    s->setReadBufferSize(l_.bytesAntesDelSocket);
     addPendingConnection(s);
 }
 
-void ServidorTcp::mejorado(const QHostAddress& direccion, quint16 puerto) {
-    auto it = vigilados_.find(clave(direccion, puerto));
-    if (it != vigilados_.end())
-        it->mejorado = true;
+bool ServidorTcp::mejorado(const QHostAddress& direccion, quint16 puerto) {
+    return vigilados_.remove(clave(direccion, puerto));
 }
 
 void ServidorTcp::barrer() {
     const qint64 t = ahora();
-    QList<QTcpSocket*> viejos;
-    for (const auto& v : std::as_const(vigilados_))
-        if (!v.mejorado && t - v.ultimo > l_.esperaSinSocketMs)
-            viejos.append(v.socket);
-    for (QTcpSocket* s : viejos)
-        s->abort();
+    QList<QPointer<QTcpSocket>> viejos;
+    for (auto it = vigilados_.begin(); it != vigilados_.end();) {
+        if (!it->socket) {
+            // Gone without a word: a handshake that failed after Qt's server
+            // had cut the socket's signals.
+            porteria_.salir(it->direccion);
+            it = vigilados_.erase(it);
+            continue;
+        }
+        if (t - it->ultimo > l_.esperaSinSocketMs)
+            viejos.append(it->socket);
+        ++it;
+    }
+    for (const auto& s : viejos)
+        if (s)
+            s->abort();
 }

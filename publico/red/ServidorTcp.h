@@ -3,6 +3,7 @@
 #include "Porteria.h"
 #include <QHash>
 #include <QHostAddress>
+#include <QPointer>
 #include <QTcpServer>
 
 class QTcpSocket;
@@ -18,8 +19,10 @@ public:
     ServidorTcp(Porteria& porteria, const Limites& limites, QObject* parent = nullptr);
 
     // The connection from that address and port is a WebSocket now: its
-    // messages are bounded by the WebSocket itself from here on.
-    void mejorado(const QHostAddress& direccion, quint16 puerto);
+    // messages are bounded by the WebSocket itself from here on, and its
+    // place with the porter is the caller's to give back (Qt's server cut
+    // every signal of the socket as it handed it over). False if unknown.
+    bool mejorado(const QHostAddress& direccion, quint16 puerto);
     int vigilados() const { return int(vigilados_.size()); }
 
 protected:
@@ -27,10 +30,10 @@ protected:
 
 private:
     struct Vigilado {
-        QTcpSocket* socket = nullptr;
+        QPointer<QTcpSocket> socket;
+        QString direccion;
         qint64 bytes = 0;
         qint64 ultimo = 0;
-        bool mejorado = false;
     };
     void barrer();
     static QString clave(const QHostAddress& a, quint16 puerto);
