@@ -121,8 +121,29 @@ void Servidor::encender() {
     connect(sala_.get(), &Sala::echar, this, &Servidor::echar);
     connect(sala_.get(), &Sala::conectadosCambian, this, &Servidor::conectados);
     connect(sala_.get(), &Sala::mejoresCambian, this, &Servidor::mejores);
-    connect(sala_.get(), &Sala::votosCambian, this, &Servidor::votosCambian);
-    connect(sala_.get(), &Sala::encuestaCerrada, this, &Servidor::encuestaCerrada);
+    // A burst of votes reaches the board as one count per pass of this
+    // thread's loop, not one queued call per vote.
+    connect(sala_.get(), &Sala::votosCambian, this, [this](int v, int de) {
+        const bool programado = votosPendientes_.has_value();
+        votosPendientes_ = std::pair{v, de};
+        if (!programado)
+            QTimer::singleShot(0, this, [this] {
+                if (!votosPendientes_)
+                    return;
+                const auto [votaron, de] = *votosPendientes_;
+                votosPendientes_.reset();
+                emit votosCambian(votaron, de);
+            });
+    });
+    connect(sala_.get(), &Sala::encuestaCerrada, this, [this](const std::array<int, 4>& v) {
+        // The last count before the close, then the close.
+        if (votosPendientes_) {
+            const auto [votaron, de] = *votosPendientes_;
+            votosPendientes_.reset();
+            emit votosCambian(votaron, de);
+        }
+        emit encuestaCerrada(v);
+    });
 
     http_ = std::make_unique<QHttpServer>();
     // Three files built into the program, and nothing else: no path reaches

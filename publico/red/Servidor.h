@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QObject>
 #include <memory>
+#include <optional>
+#include <utility>
 
 class QHttpServer;
 class QTimer;
@@ -60,4 +62,5 @@ private:
     qint64 ultimoPing_ = 0;
     QString host_;
     quint16 puerto_ = 0;
+    std::optional<std::pair<int, int>> votosPendientes_;
 };
