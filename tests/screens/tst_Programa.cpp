@@ -246,6 +246,7 @@ private slots:
     void salaDelPrograma()
     {
         QFETCH(QString, guardado);
+        qputenv("ORVALIA_PUBLICO_DIRECCION", "127.0.0.1");  // the real room listens on this machine only
         EscribirBaseDePrueba(dir_.path(), 3);
         Almacen a(dir_.filePath(QStringLiteral("ajustes.ini")));
         a.escribir(QStringLiteral("Inicio"), QStringLiteral("SalaPublico"), guardado);

@@ -128,6 +128,25 @@ private slots:
         // The code in large type, above every other text.
         QVERIFY(etiqueta(v, "codigo")->font().pixelSize() > 2 * etiqueta(v, "direccion")->font().pixelSize());
 
+        // Whole pixels per module, and four modules of white all round.
+        auto* qr = v.findChild<CuadroQr*>();
+        int m = 0;
+        const QRect cuadro = CuadroQr::Cuadro(qr->size(), qr->codigo().ladoConSilencio(), &m);
+        QVERIFY(m >= 2);
+        const QImage imagen = qr->grab().toImage();
+        const int z = CodigoQr::ZonaSilencio * m;
+        int negros = 0;
+        for (int y = cuadro.top(); y <= cuadro.bottom(); ++y)
+            for (int x = cuadro.left(); x <= cuadro.right(); ++x) {
+                const bool borde = x < cuadro.left() + z || x > cuadro.right() - z || y < cuadro.top() + z ||
+                                   y > cuadro.bottom() - z;
+                const QRgb c = imagen.pixel(x, y);
+                if (borde && c != qRgb(255, 255, 255))
+                    QFAIL(qPrintable(QStringLiteral("the quiet zone is not white at %1, %2").arg(x).arg(y)));
+                negros += c == qRgb(0, 0, 0);
+            }
+        QCOMPARE(negros % (m * m), 0);  // every dark module is m x m pixels, nothing blurred
+
         bool hayLector = false;
         const QString leido = leerQr(v.grab().toImage(), &hayLector);
         if (!hayLector)
