@@ -22,6 +22,8 @@ void leerInterruptores(Modulo& m, const Almacen& a)
     m.jumpNext = a.leerBool(kInicio, QStringLiteral("jumpNext"), false);
     m.ContinuousPlay = a.leerBool(kInicio, QStringLiteral("ContinuousPlay"), true);
     m.PreguntaCorta = a.leerBool(kInicio, QStringLiteral("PreguntaCorta"), true);
+    m.SalaPublico = a.leerBool(kInicio, QStringLiteral("SalaPublico"), false);
+    m.JuegaElPublico = a.leerBool(kInicio, QStringLiteral("JuegaElPublico"), false);
 }
 
 void aplicarSilencio(Modulo& m, const Almacen& a)

@@ -54,4 +54,29 @@ std::optional<Grafico> Calcula(const Pesos& w)
     return g;
 }
 
+Pesos DeLaSala(const std::array<int, 4>& votos, qint16 nivel, qint16 correcta, Azar& azar)
+{
+    if (!HayVotos(votos))
+        return Sortea(nivel, correcta, azar);
+    Pesos w{};
+    for (size_t i = 0; i < w.size(); ++i)
+        w[i] = qMax(0, votos[i]);
+    return w;
+}
+
+bool HayVotos(const std::array<int, 4>& votos)
+{
+    for (int v : votos)
+        if (v > 0)
+            return true;
+    return false;
+}
+
+QString TextoVotos(int votaron, int conectados)
+{
+    return (votaron == 1 ? QStringLiteral("Ha votado %1 de %2") : QStringLiteral("Han votado %1 de %2"))
+        .arg(votaron)
+        .arg(conectados);
+}
+
 }

@@ -31,6 +31,15 @@ Pesos Sortea(qint16 nivel, qint16 correcta, Azar& azar);
 // The chart of given weights; nothing when they add up to 0.
 std::optional<Grafico> Calcula(const Pesos& w);
 
+// The weights of a poll the room voted in: the votes themselves, each a
+// weight, so the chart is drawn exactly as a drawn one. With no vote cast
+// (or none that counts) the poll is the drawn one, as without the room.
+Pesos DeLaSala(const std::array<int, 4>& votos, qint16 nivel, qint16 correcta, Azar& azar);
+bool HayVotos(const std::array<int, 4>& votos);
+
+// "Han votado 12 de 30" while the room votes.
+QString TextoVotos(int votaron, int conectados);
+
 // Rounds a / b (b > 0, a >= 0) to the nearest whole number, halves to even.
 int DivideRedondeando(long long a, long long b);
 }

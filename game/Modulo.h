@@ -24,6 +24,8 @@ struct Modulo {
     bool PreguntaCorta = true;
     bool FullMusicVersion = false;
     QString CarpetaMP3 = QStringLiteral("\\MP3\\");
+    bool SalaPublico = false;     // the room of phones listens
+    bool JuegaElPublico = false;  // and the phones answer too
 
     // The player table is indexed only through this: a bad index never
     // reaches past the six seats.

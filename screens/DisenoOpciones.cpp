@@ -108,10 +108,25 @@ ControlesOpciones CrearControlesOpciones(QDialog* v)
     for (QPushButton* b : {c.Command1, c.cmdCancel, c.cmdOK, c.cmdReInitialize})
         b->setAutoDefault(false);  // Enter in a name box accepts nothing by itself
 
+    c.framePublico = grupo(v, QStringLiteral("Público"), caja(7290, 60, 3315, 5295));
+    c.chkSalaPublico = dentro<CasillaVariasLineas>(c.framePublico, caja(120, 270, 3075, 480),
+                                                   QStringLiteral("El público puede unirse desde sus teléfonos"));
+    c.chkJuegaElPublico = dentro<CasillaVariasLineas>(c.framePublico, caja(120, 870, 3075, 480),
+                                                      QStringLiteral("El público también juega"));
+    c.lblPublico = dentro<QLabel>(c.framePublico, caja(120, 1530, 3075, 3600),
+                                  QStringLiteral("Los teléfonos se unen por la red local de este equipo (su Wi-Fi), "
+                                                 "con el código de cuatro cifras que muestra la ventana «Público». "
+                                                 "No hace falta internet ni crear cuentas.\n\n"
+                                                 "Si también juega, cada teléfono responde mientras el jugador piensa; "
+                                                 "el tablero nunca ve sus respuestas."));
+    c.lblPublico->setWordWrap(true);
+    c.lblPublico->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
     QWidget* orden[] = {c.Check1, c.Check2[0], c.Check2[2], c.Check2[1], c.cmdReInitialize,
                         c.optTipoJuego[0], c.optTipoJuego[1], c.totalJug,
                         c.nomJug[0], c.nomJug[1], c.nomJug[2], c.nomJug[3], c.nomJug[4], c.nomJug[5],
-                        c.Command1, c.cmdCancel, c.cmdOK, c.Slider1, c.optDura[0], c.optDura[1]};
+                        c.Command1, c.cmdCancel, c.cmdOK, c.Slider1, c.optDura[0], c.optDura[1],
+                        c.chkSalaPublico, c.chkJuegaElPublico};
     for (size_t i = 0; i + 1 < std::size(orden); ++i)
         QWidget::setTabOrder(orden[i], orden[i + 1]);
     return c;

@@ -38,9 +38,20 @@ struct ControlesOpciones {
     std::array<QLabel*, 6> Label2{};
     std::array<QLineEdit*, 6> nomJug{};
 
+    // The room of phones, in a column of its own to the right.
+    QGroupBox* framePublico = nullptr;
+    QCheckBox* chkSalaPublico = nullptr;
+    QCheckBox* chkJuegaElPublico = nullptr;
+    QLabel* lblPublico = nullptr;
+
     QPushButton* Command1 = nullptr;  // "A&yuda"
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdOK = nullptr;
 };
+
+// The window's inner size in twips: the design's 7230 x 5715, widened by the
+// column of the room of phones.
+inline constexpr int AnchoOpciones = 10620;
+inline constexpr int AltoOpciones = 5715;
 
 ControlesOpciones CrearControlesOpciones(QDialog* ventana);

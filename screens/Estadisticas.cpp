@@ -34,8 +34,16 @@ void Estadisticas::MuestraPesos(const Encuesta::Pesos& pesos)
 {
     if (auto g = Encuesta::Calcula(pesos)) {
         grafico_ = *g;
+        esperaVotos_ = false;
         update();
     }
+}
+
+void Estadisticas::MuestraVotos(const QString& linea)
+{
+    votos_ = linea;
+    esperaVotos_ = !linea.isEmpty();
+    update();
 }
 
 void Estadisticas::keyPressEvent(QKeyEvent* e)
@@ -66,7 +74,7 @@ void Estadisticas::paintEvent(QPaintEvent* e)
         const QColor color = kColores[size_t(i)];
         const int x = 360 + 1200 * i;
         const QRectF barra(px(x), px(grafico_.tope(i)), px(795), px(grafico_.alto[size_t(i)]));
-        if (barra.height() > 0) {
+        if (barra.height() > 0 && !esperaVotos_) {
             QLinearGradient brillo(barra.topLeft(), barra.topRight());
             brillo.setColorAt(0, color.darker(125));
             brillo.setColorAt(0.35, color.lighter(112));
@@ -77,10 +85,16 @@ void Estadisticas::paintEvent(QPaintEvent* e)
         }
         p.setPen(color);
         p.setFont(fuenteLeyenda);
-        p.drawText(QRectF(px(x), px(grafico_.topeLeyenda(i)), px(795), px(Encuesta::AltoLeyenda)), Qt::AlignCenter,
-                   grafico_.leyenda[size_t(i)]);
+        if (!esperaVotos_)
+            p.drawText(QRectF(px(x), px(grafico_.topeLeyenda(i)), px(795), px(Encuesta::AltoLeyenda)),
+                       Qt::AlignCenter, grafico_.leyenda[size_t(i)]);
         p.setFont(fuenteLetra);
         p.drawText(QRectF(px(480 + 1200 * i), px(Encuesta::Base), px(495), px(315)), Qt::AlignCenter,
                    QString(QChar(u'A' + i)));
     }
+    // The room's count, above the tallest caption.
+    p.setPen(QColor(255, 204, 48));
+    p.setFont(Ventanas::Fuente(QStringLiteral("Trebuchet MS"), 10));
+    p.drawText(QRectF(0, 0, width(), px(Encuesta::Base - Encuesta::AltoMaximo - Encuesta::AltoLeyenda)),
+               Qt::AlignCenter, votos_);
 }

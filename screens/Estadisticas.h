@@ -13,6 +13,13 @@ public:
     // The chart of given weights; all zero leaves the chart as it stands.
     void MuestraPesos(const Encuesta::Pesos& pesos);
     const Encuesta::Grafico& Grafico() const { return grafico_; }
+    const QString& Votos() const { return votos_; }
+    bool EsperaVotos() const { return esperaVotos_; }
+
+public slots:
+    // While the room votes: the count over the chart, whose bars wait for
+    // the next MuestraPesos. An empty text takes the line away.
+    void MuestraVotos(const QString& linea);
 
 signals:
     // A key that produced a character, upper-cased, Shift = 0. The board
@@ -25,4 +32,6 @@ protected:
 
 private:
     Encuesta::Grafico grafico_;
+    QString votos_;
+    bool esperaVotos_ = false;
 };

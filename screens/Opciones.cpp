@@ -29,7 +29,7 @@ Opciones::Opciones(Modulo& m, Almacen& a, EnlacesOpciones enlaces, QWidget* pare
     setWindowTitle(QStringLiteral("Opciones"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ImagenesPrograma::Icono());
-    setFixedSize(7230 / 15, 5715 / 15);
+    setFixedSize(AnchoOpciones / 15, AltoOpciones / 15);
     setModal(true);
     c_ = CrearControlesOpciones(this);
 
@@ -71,6 +71,10 @@ void Opciones::Llenar()
     c_.optTipoJuego[seguido ? 0 : 1]->setChecked(true);
     const bool corta = a_.leerBool(kInicio, QStringLiteral("PreguntaCorta"), true);
     c_.optDura[corta ? 0 : 1]->setChecked(true);
+    connect(c_.chkSalaPublico, &QCheckBox::toggled, c_.chkJuegaElPublico, &QWidget::setEnabled);
+    c_.chkSalaPublico->setChecked(a_.leerBool(kInicio, QStringLiteral("SalaPublico"), false));
+    c_.chkJuegaElPublico->setEnabled(c_.chkSalaPublico->isChecked());
+    c_.chkJuegaElPublico->setChecked(a_.leerBool(kInicio, QStringLiteral("JuegaElPublico"), false));
     HabilitarNombres(cuenta);
 
     // The reactions above have run with the stored values; the mirrors and
@@ -181,6 +185,8 @@ void Opciones::Aceptar()
     a_.escribir(kInicio, QStringLiteral("jumpNext"), unoCero(c_.Check2[1]->isChecked()));
     a_.escribir(kInicio, QStringLiteral("ContinuousPlay"), Texto::deBooleano(c_.optTipoJuego[0]->isChecked()));
     a_.escribir(kInicio, QStringLiteral("PreguntaCorta"), Texto::deBooleano(c_.optDura[0]->isChecked()));
+    a_.escribir(kInicio, QStringLiteral("SalaPublico"), Texto::deBooleano(c_.chkSalaPublico->isChecked()));
+    a_.escribir(kInicio, QStringLiteral("JuegaElPublico"), Texto::deBooleano(c_.chkJuegaElPublico->isChecked()));
     a_.sincronizar();
     accept();
 }
@@ -201,4 +207,6 @@ void Opciones::Cerrar()
         enlaces_.aplicarVolumen();
     if (enlaces_.fijarSegundos)
         enlaces_.fijarSegundos(m_.segundosPregunta());
+    if (enlaces_.aplicarPublico)
+        enlaces_.aplicarPublico(m_.SalaPublico, m_.JuegaElPublico);
 }

@@ -14,6 +14,7 @@ struct EnlacesOpciones {
     std::function<void()> barajar;           // InicializarBase of the question bank
     std::function<bool()> inicioVisible;     // the board's cmdIniciar is shown
     std::function<void(int)> fijarSegundos;  // the countdown's TiempoLimite
+    std::function<void(bool sala, bool juega)> aplicarPublico;  // the room of phones, as stored
 };
 
 // The options window: volume and silence, the sound and flow switches, the
@@ -21,7 +22,8 @@ struct EnlacesOpciones {
 // the game type act at once; "&Aceptar" stores everything, "&Cancelar" and the
 // close box nothing, and either way the mirrors are reloaded from the store on
 // closing, so what was only tried is undone. The reshuffle acts at once and
-// stays.
+// stays. The room of phones follows the store when the window closes: a port
+// opened and phones joined are nothing to try out and take back.
 class Opciones : public QDialog {
     Q_OBJECT
 public:

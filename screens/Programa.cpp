@@ -2,13 +2,17 @@
 
 #include "Arranque.h"
 #include "AvisoAlAparecer.h"
+#include "CrearPublico.h"
 #include "EnlaceVentanas.h"
 #include "Estadisticas.h"
 #include "FinDesdeFuera.h"
 #include "ImagenesPrograma.h"
+#include "MandoSala.h"
 #include "MedidaArranque.h"
+#include "Modulo.h"
 #include "Portada.h"
 #include "Pregunta.h"
+#include "Publico.h"
 #include "Tablero.h"
 
 #include <QIcon>
@@ -18,7 +22,14 @@ std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada
 {
     LeerAjustesInicio(m, a);
     MedidaArranque::Marca("ajustes");
-    auto t = std::make_unique<Tablero>(m, a);
+    // The room of phones lives as long as the board: destroyed with it, once
+    // the board has closed, which stops its server.
+    std::unique_ptr<Publico> sala = CrearPublicoEnRed();
+    Tablero::Dependencias d;
+    d.publico = sala.get();
+    auto t = std::make_unique<Tablero>(m, a, d);
+    sala.release()->setParent(t.get());
+    auto* mando = new MandoSala(*d.publico, *t);
     MedidaArranque::Marca("tablero");
     if (portada)
         QObject::connect(t.get(), &Tablero::cargado, portada, &Portada::OcultarEspera);
@@ -28,7 +39,8 @@ std::unique_ptr<Tablero> IniciarPrograma(Modulo& m, Almacen& a, Portada* portada
     }
     MedidaArranque::Marca("carga");
     t->setWindowTitle(QStringLiteral("Orvalia"));
-    EnlazarVentanas(*t, m, a);
+    EnlazarVentanas(*t, m, a, mando);
+    mando->Aplicar(m.SalaPublico, m.JuegaElPublico);
     // Shut down with the game open, it still keeps the session's counts.
     CerrarAlTerminar(*t);
     // A second copy on the same base plays without saving and says so once.

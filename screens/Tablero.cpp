@@ -12,6 +12,7 @@
 #include "Desenlaces.h"
 #include "Dialog1.h"
 #include "ElementosTablero.h"
+#include "EncuestaEnSala.h"
 #include "Estadisticas.h"
 #include "Marcas.h"
 #include "Modulo.h"
@@ -56,7 +57,7 @@ int estadoMayusculas(Qt::KeyboardModifiers mods)
 Tablero::Tablero(Modulo& m, Almacen& a, Dependencias d, QWidget* parent)
     : QWidget(parent), m_(m), a_(a), el_(std::make_unique<ElementosTablero>(this)),
       mp1_(d.mp1 ? d.mp1 : new ReproductorQt(this)), mp2_(d.mp2 ? d.mp2 : new ReproductorQt(this)),
-      sonido_(new Sonido(m, *mp1_, *mp2_, this)), carpetaBase_(d.carpetaBase)
+      sonido_(new Sonido(m, *mp1_, *mp2_, this)), carpetaBase_(d.carpetaBase), sala_(d.publico)
 {
     setObjectName(QStringLiteral("Tablero"));
     setAttribute(Qt::WA_StyledBackground);
@@ -290,6 +291,7 @@ void Tablero::MuestraPregunta()
     el_->Timer1->show();
     timer().Arranca();
     qtn_->SePreguntó();
+    sala_.Abierta(m_, *qtn_, timer().Restante());
 }
 
 void Tablero::AplicarMarcas(const Marcas& marcas)
@@ -313,6 +315,7 @@ void Tablero::Confirmar()
     CerrarEstadisticas();
     el_->comod->setEnabled(false);
     TerminaPregunta();
+    sala_.Juzgada(qtn_->Correcta(), elegida_);
     if (qtn_->Correcta() == elegida_)
         Acierto();
     else
@@ -380,6 +383,7 @@ void Tablero::cmdSigPreg_Click()
 
 void Tablero::Siguiente()
 {
+    sala_.Siguiente(m_);
     switch (Turno::Siguiente(m_)) {
     case Turno::Tras::OtroJugador: {
         const Turno::Avance avance = Turno::SiguienteJugador(m_);
@@ -415,6 +419,7 @@ void Tablero::Siguiente()
 void Tablero::MostrarPosiciones()
 {
     emit posiciones();
+    sala_.Posiciones(m_);
     Posiciones p(m_, [this](qint32 snd) { Toca(snd); }, this);
     p.exec();
 }
@@ -444,6 +449,7 @@ void Tablero::cmdRetira_Click()
     el_->comod->setEnabled(false);
     const qint16 correcta = qtn_->Correcta();
     AplicarMarcas(Desenlace::MarcasRetiro(elegida_, correcta));
+    sala_.Juzgada(correcta, elegida_, true);
     const auto r = Desenlace::Retiro(el_->lblJugador->text(), m_.actual().Escalon, elegida_, correcta,
                                      el_->Puntos1->PuntosGanados());
     m_.actual().Escalon = r.escalon;
@@ -476,7 +482,7 @@ void Tablero::VerEstadisticas()
     timer().Arranca();
     Toca(7);
     Estadisticas& e = CargarEstadisticas();
-    e.Llenar(nivel_, qtn_->Correcta());
+    LlenarEncuesta(sala_.publico(), e, nivel_, qtn_->Correcta());
     e.show();
     e.raise();
 }
@@ -490,8 +496,9 @@ void Tablero::SaltaPregunta()
 
 void Tablero::QuitaDos()
 {
-    const int r = AzarEntero(Azar::global(), 4);
-    for (qint16 k : Comodines::QuitaDos(qtn_->Correcta(), r))
+    const auto quitadas = Comodines::QuitaDos(qtn_->Correcta(), AzarEntero(Azar::global(), 4));
+    for (qint16 k : quitadas)
         if (k >= 0)
             el_->Resp1[size_t(k)]->hide();
+    sala_.Quitadas(quitadas);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "EnSala.h"
+
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -19,6 +21,7 @@ struct DependenciasTablero {
     Reproductor* mp1 = nullptr;  // null: a real player
     Reproductor* mp2 = nullptr;
     QString carpetaBase;         // empty: the player's own (Ubicaciones)
+    Publico* publico = nullptr;  // the room of phones; null: none
 };
 
 // The game's main window: question, answers, lifelines, ladder, countdown
@@ -115,6 +118,7 @@ private:
     qint16 nivel_ = 1;
     qint16 elegida_ = -1;
     QString carpetaBase_;
+    EnSala sala_;
     bool cargadoOk_ = false;
     bool descargado_ = false;
 };

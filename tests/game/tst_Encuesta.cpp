@@ -14,6 +14,9 @@ private slots:
     void sorteaConSesgo();
     void nivelFueraDeRango();
     void divideRedondeando();
+    void deLaSala_data();
+    void deLaSala();
+    void textoVotos();
 };
 
 void TstEncuesta::calcula_data()
@@ -100,6 +103,57 @@ void TstEncuesta::divideRedondeando()
     QCOMPARE(Encuesta::DivideRedondeando(7, 3), 2);
     QCOMPARE(Encuesta::DivideRedondeando(8, 3), 3);
     QCOMPARE(Encuesta::DivideRedondeando(0, 9), 0);
+}
+
+void TstEncuesta::deLaSala_data()
+{
+    using Votos = Pesos;  // one count a letter
+    QTest::addColumn<Votos>("votos");
+    QTest::addColumn<QStringList>("leyendas");  // empty: the drawn poll
+    QTest::addColumn<QList<int>>("altos");
+    // 3, 6, 1 and 10 phones: the chart the example weights give.
+    QTest::newRow("votos") << Votos{3, 6, 1, 10} << QStringList{"15%", "30%", "5%", "50%"}
+                           << QList<int>{540, 1080, 180, 1800};
+    // Seven votes: 14.28, 28.57, 57.14 go down to 14, 28, 57.
+    QTest::newRow("hacia abajo") << Votos{1, 2, 4, 0} << QStringList{"14%", "28%", "57%", "0%"}
+                                 << QList<int>{514, 1029, 2057, 0};
+    QTest::newRow("uno solo") << Votos{0, 0, 0, 1} << QStringList{"0%", "0%", "0%", "100%"}
+                              << QList<int>{0, 0, 0, 3600};
+    QTest::newRow("sin votos") << Votos{0, 0, 0, 0} << QStringList() << QList<int>();
+    // Nothing a room could send counts below zero.
+    QTest::newRow("negativos") << Votos{-5, 0, 0, 0} << QStringList() << QList<int>();
+    QTest::newRow("negativo y voto") << Votos{-5, 1, 0, 0} << QStringList{"0%", "100%", "0%", "0%"}
+                                     << QList<int>{0, 3600, 0, 0};
+}
+
+void TstEncuesta::deLaSala()
+{
+    QFETCH(Pesos, votos);
+    QFETCH(QStringList, leyendas);
+    QFETCH(QList<int>, altos);
+    Azar azar;
+    azar.guion({0.30, 0.60, 0.10, 0.999, 0.20});
+    const Pesos w = Encuesta::DeLaSala(votos, 3, 3, azar);
+    if (leyendas.isEmpty()) {
+        // Today's poll, with the draws it has always made: 0.2 x 1500 / 3.
+        QCOMPARE(w, (Pesos{30, 60, 10, 100}));
+        QVERIFY(!Encuesta::HayVotos(votos));
+        return;
+    }
+    QVERIFY(Encuesta::HayVotos(votos));
+    const auto g = Encuesta::Calcula(w);
+    QVERIFY(g);
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(g->leyenda[size_t(i)], leyendas[i]);
+        QCOMPARE(g->alto[size_t(i)], altos[i]);
+    }
+}
+
+void TstEncuesta::textoVotos()
+{
+    QCOMPARE(Encuesta::TextoVotos(12, 30), QStringLiteral("Han votado 12 de 30"));
+    QCOMPARE(Encuesta::TextoVotos(0, 3), QStringLiteral("Han votado 0 de 3"));
+    QCOMPARE(Encuesta::TextoVotos(1, 3), QStringLiteral("Ha votado 1 de 3"));
 }
 
 QTEST_MAIN(TstEncuesta)

@@ -23,8 +23,9 @@
 
 class ArnesTablero {
 public:
-    // ajustes: what to put in the store before the start routine reads it.
-    explicit ArnesTablero(std::function<void(Almacen&)> ajustes = {}, int porNivel = 5)
+    // ajustes: what to put in the store before the start routine reads it;
+    // publico: the room of phones the board tells (none when null).
+    explicit ArnesTablero(std::function<void(Almacen&)> ajustes = {}, int porNivel = 5, Publico* publico = nullptr)
         : almacen(dir.filePath(QStringLiteral("ajustes.ini")))
     {
         almacen.escribir(QStringLiteral("Inicio"), QStringLiteral("FirstRun"), QStringLiteral("False"));
@@ -36,6 +37,7 @@ public:
         d.mp1 = &mp1;
         d.mp2 = &mp2;
         d.carpetaBase = carpetaBase();
+        d.publico = publico;
         t = std::make_unique<Tablero>(m, almacen, d);
         QObject::connect(t.get(), &Tablero::tocado, [this](qint32 s) { sonidos << int(s); });
         QObject::connect(t.get(), &Tablero::mensaje, [this](const QString& msj, qint32 cara) {

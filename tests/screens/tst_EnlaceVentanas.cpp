@@ -1,8 +1,11 @@
 #include "ArnesTablero.h"
 #include "EnlaceVentanas.h"
+#include "MandoSala.h"
 #include "Opciones.h"
 #include "Pregunta.h"
 #include "Splash.h"
+#include "VentanaPublico.h"
+#include "fakes/PublicoFalso.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,6 +20,8 @@ private slots:
     void cierreConSuPantallaYActual();
     void cierreConPreguntaAbiertaNoLaJuzga();
     void cierreCierraLasDemasYOrdenaAntesDeSoltar();
+    void opcionesAbrenYCierranLaSala();
+    void salaGuardadaEsperaAlTablero();
 };
 
 void TstEnlaceVentanas::f12AbreOpcionesQueMandanEnElTablero()
@@ -118,6 +123,87 @@ void TstEnlaceVentanas::cierreCierraLasDemasYOrdenaAntesDeSoltar()
             nivel1 << qint32(f[FilaBase::ID].numero());
     QCOMPARE(nivel1.size(), 5);
     QCOMPARE(nivel1.last(), vista);
+}
+
+namespace {
+// Opens the options with F12, clicks the given boxes and closes with
+// "&Aceptar" or "&Cancelar".
+void opciones(ArnesTablero& a, std::initializer_list<const char*> casillas, bool aceptar)
+{
+    bool visto = false;
+    QTimer::singleShot(0, a.t.get(), [&] {
+        auto* o = qobject_cast<Opciones*>(QApplication::activeModalWidget());
+        QVERIFY(o);
+        const ControlesOpciones& c = o->controles();
+        for (const char* n : casillas)
+            (qstrcmp(n, "sala") == 0 ? c.chkSalaPublico : c.chkJuegaElPublico)->click();
+        visto = true;
+        (aceptar ? c.cmdOK : c.cmdCancel)->click();
+    });
+    a.tecla(Qt::Key_F12);
+    QVERIFY(visto);
+}
+}
+
+// The options switch the room and open or close its window; the board keeps
+// the keys; closing the game closes the window.
+void TstEnlaceVentanas::opcionesAbrenYCierranLaSala()
+{
+    PublicoFalso p;
+    ArnesTablero a({}, 5, &p);
+    auto* mando = new MandoSala(p, *a.t);
+    EnlazarVentanas(*a.t, a.m, a.almacen, mando);
+    mando->Aplicar(a.m.SalaPublico, a.m.JuegaElPublico);  // as the start routine does
+    QCOMPARE(p.llamadas, (QStringList{"juega 0", "encendido 0"}));
+    QVERIFY(!mando->ventana());
+    p.llamadas.clear();
+
+    opciones(a, {"sala", "juega"}, false);
+    QVERIFY(p.llamadas.isEmpty());
+    QVERIFY(!mando->ventana());
+
+    opciones(a, {"sala", "juega"}, true);
+    QCOMPARE(p.llamadas, (QStringList{"juega 1", "encendido 1"}));
+    QVERIFY(mando->ventana() && mando->ventana()->isVisible());
+    QCOMPARE(mando->ventana()->windowTitle(), QStringLiteral("Público"));
+    QVERIFY(!mando->ventana()->parent());  // a window of its own, for the projector
+
+    // The host closes it; the room stays on, and the window comes back with
+    // the options.
+    mando->ventana()->close();
+    opciones(a, {}, true);
+    QCOMPARE(p.llamadas.size(), 2);
+    QVERIFY(mando->ventana()->isVisible());
+
+    opciones(a, {"juega"}, true);
+    QCOMPARE(p.llamadas.last(), QStringLiteral("juega 0"));
+    opciones(a, {"sala"}, true);
+    QCOMPARE(p.llamadas.last(), QStringLiteral("encendido 0"));
+    QVERIFY(!mando->ventana() || !mando->ventana()->isVisible());
+
+    opciones(a, {"sala"}, true);
+    QCOMPARE(p.llamadas.last(), QStringLiteral("encendido 1"));
+    QVERIFY(mando->ventana()->isVisible());
+    a.t->mostrarCierre = [] {};
+    a.t->close();
+    QVERIFY(!mando->ventana()->isVisible());
+}
+
+// Stored on, the room listens from the start and its window waits for the
+// board to appear.
+void TstEnlaceVentanas::salaGuardadaEsperaAlTablero()
+{
+    PublicoFalso p;
+    ArnesTablero a([](Almacen& s) { s.escribir(QStringLiteral("Inicio"), QStringLiteral("SalaPublico"), "True"); },
+                   5, &p);
+    a.t->hide();
+    auto* mando = new MandoSala(p, *a.t);
+    mando->Aplicar(a.m.SalaPublico, a.m.JuegaElPublico);
+    QCOMPARE(p.llamadas, (QStringList{"juega 0", "encendido 1"}));
+    QVERIFY(!mando->ventana());
+    a.t->show();
+    QVERIFY(mando->ventana() && mando->ventana()->isVisible());
+    QVERIFY(mando->ventana()->testAttribute(Qt::WA_ShowWithoutActivating));
 }
 
 QTEST_MAIN(TstEnlaceVentanas)

@@ -89,6 +89,8 @@ private slots:
     void duracion();
     void aceptarGuardaTodo();
     void cancelarYCierreNoGuardan();
+    void publico_data();
+    void publico();
 };
 
 void TstOpciones::textosYFoco()
@@ -105,7 +107,7 @@ void TstOpciones::textosYFoco()
     QCOMPARE(c.Command1->text(), QStringLiteral("A&yuda"));
     QCOMPARE(c.Slider1->minimum(), -4000);
     QCOMPARE(c.Slider1->maximum(), 0);
-    QCOMPARE(o.size(), QSize(482, 381));
+    QCOMPARE(o.size(), QSize(708, 381));  // the design's 482 x 381 and the room's column
     QCOMPARE(c.frameJugadores->geometry(), QRect(0, 232, 481, 125));
 
     // "silencio" first, then the focus order the players know.
@@ -418,6 +420,65 @@ void TstOpciones::cancelarYCierreNoGuardan()
         QCOMPARE(b.m.Jugadores[0].Nombre, QStringLiteral("Jugador 0"));
         QCOMPARE(b.segundos, QList<int>{30});
     }
+}
+
+void TstOpciones::publico_data()
+{
+    QTest::addColumn<QString>("guardado");  // SalaPublico, JuegaElPublico as stored; empty: none
+    QTest::addColumn<QString>("clics");     // s: the room's box, j: the playing box
+    QTest::addColumn<bool>("aceptar");
+    QTest::addColumn<QString>("queda");     // in the store afterwards, as "SalaPublico JuegaElPublico"
+    QTest::newRow("de entrada, nada") << "" << "" << true << "False False";
+    QTest::newRow("abrir la sala") << "" << "s" << true << "True False";
+    QTest::newRow("y jugar") << "" << "sj" << true << "True True";
+    QTest::newRow("cancelar") << "" << "sj" << false << "<nada> <nada>";
+    QTest::newRow("cerrarla") << "True True" << "s" << true << "False True";
+    QTest::newRow("cancelar el cierre") << "True False" << "s" << false << "True False";
+}
+
+// The room's two boxes, off by default; stored like the other switches by
+// "&Aceptar" only, and the room follows the store as the window closes.
+void TstOpciones::publico()
+{
+    QFETCH(QString, guardado);
+    QFETCH(QString, clics);
+    QFETCH(bool, aceptar);
+    QFETCH(QString, queda);
+    Banco b;
+    if (!guardado.isEmpty()) {
+        b.a->escribir(I, QStringLiteral("SalaPublico"), guardado.section(QLatin1Char(' '), 0, 0));
+        b.a->escribir(I, QStringLiteral("JuegaElPublico"), guardado.section(QLatin1Char(' '), 1, 1));
+    }
+    QList<QPair<bool, bool>> aplicado;
+    EnlacesOpciones e;
+    e.aplicarPublico = [&](bool sala, bool juega) { aplicado.append({sala, juega}); };
+    Opciones o(b.m, *b.a, e);
+    const ControlesOpciones& c = o.controles();
+    QCOMPARE(c.framePublico->title(), QStringLiteral("Público"));
+    QCOMPARE(c.chkSalaPublico->text(), QStringLiteral("El público puede unirse desde sus teléfonos"));
+    QCOMPARE(c.chkJuegaElPublico->text(), QStringLiteral("El público también juega"));
+    // Beside the others, overlapping none of them.
+    for (QWidget* w : o.findChildren<QGroupBox*>())
+        if (w != c.framePublico)
+            QVERIFY(!w->geometry().intersects(c.framePublico->geometry()));
+    QCOMPARE(c.chkSalaPublico->isChecked(), guardado.startsWith(QLatin1String("True")));
+    QCOMPARE(c.chkJuegaElPublico->isEnabled(), c.chkSalaPublico->isChecked());
+    QVERIFY(aplicado.isEmpty());  // nothing switches while the window is open
+    for (QChar k : clics)
+        (k == QLatin1Char('s') ? c.chkSalaPublico : c.chkJuegaElPublico)->click();
+    QCOMPARE(c.chkJuegaElPublico->isEnabled(), c.chkSalaPublico->isChecked());
+    QVERIFY(aplicado.isEmpty());
+    if (aceptar)
+        c.cmdOK->click();
+    else
+        c.cmdCancel->click();
+    QCOMPARE(b.leer(I, QStringLiteral("SalaPublico")) + QLatin1Char(' ') + b.leer(I, QStringLiteral("JuegaElPublico")),
+             queda);
+    const bool sala = queda.startsWith(QLatin1String("True"));
+    const bool juega = queda.endsWith(QLatin1String("True"));
+    QCOMPARE(aplicado, (QList<QPair<bool, bool>>{{sala, juega}}));
+    QCOMPARE(b.m.SalaPublico, sala);
+    QCOMPARE(b.m.JuegaElPublico, juega);
 }
 
 QTEST_MAIN(TstOpciones)

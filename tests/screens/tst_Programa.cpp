@@ -7,7 +7,9 @@
 #include "Portada.h"
 #include "Pregunta.h"
 #include "Programa.h"
+#include "Publico.h"
 #include "Tablero.h"
+#include "VentanaPublico.h"
 #include "fakes/BaseDePrueba.h"
 
 #include <QLabel>
@@ -231,6 +233,44 @@ private slots:
         for (const FilaBase& f : ArchivoBase::leerArchivo(dir_.filePath(Pregunta::NombreArchivo())).tabla)
             veces << f[FilaBase::Veces].aTexto();
         QCOMPARE(veces.count(QStringLiteral("2")), 1);
+    }
+
+    // The real room lives as long as the board; stored on, its window opens
+    // once the board is up, and closing the game closes it.
+    void salaDelPrograma_data()
+    {
+        QTest::addColumn<QString>("guardado");
+        QTest::newRow("apagada") << "False";
+        QTest::newRow("encendida") << "True";
+    }
+    void salaDelPrograma()
+    {
+        QFETCH(QString, guardado);
+        qputenv("ORVALIA_PUBLICO_DIRECCION", "127.0.0.1");  // the real room listens on this machine only
+        EscribirBaseDePrueba(dir_.path(), 3);
+        Almacen a(dir_.filePath(QStringLiteral("ajustes.ini")));
+        a.escribir(QStringLiteral("Inicio"), QStringLiteral("SalaPublico"), guardado);
+        Modulo m;
+        auto t = IniciarPrograma(m, a);
+        QVERIFY(t);
+        QPointer<Publico> sala = t->findChild<Publico*>();
+        QVERIFY(sala);
+        auto ventana = [] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* v = qobject_cast<VentanaPublico*>(w))
+                    return v;
+            return static_cast<VentanaPublico*>(nullptr);
+        };
+        QVERIFY(!ventana() || !ventana()->isVisible());
+        t->show();
+        QCOMPARE(ventana() && ventana()->isVisible(), guardado == QLatin1String("True"));
+        t->mostrarCierre = nullptr;
+        t->close();
+        QVERIFY(!ventana() || !ventana()->isVisible());
+        QVERIFY(sala);
+        t.reset();
+        QVERIFY(!sala);
+        QVERIFY(!ventana());
     }
 };
 
