@@ -94,6 +94,9 @@ private slots:
         QVERIFY2(doc->motivoSoloLectura().contains(QStringLiteral("Cierra el juego para guardar los cambios")),
                  qPrintable(doc->motivoSoloLectura()));
         QVERIFY(v.aviso()->isVisible());
+        // The program's name ends the title, once: a desktop adds it to a
+        // title that does not end with it.
+        QCOMPARE(v.windowTitle(), QStringLiteral("QBase.qdb[*] (solo lectura) — Editor de preguntas"));
         QVERIFY(v.botonReintentar()->isVisible());
         QVERIFY(!v.acciones().guardar->isEnabled());
         QVERIFY(!v.acciones().nueva->isEnabled());
@@ -127,6 +130,9 @@ private slots:
                  qint64(1));
         const int fila = doc->agregar(2);
         QVERIFY(fila >= 0);
+        doc->cambiar(fila, FilaBase::Enunciado, QStringLiteral("¿Nueva?"));
+        for (int i = 0; i < 4; ++i)
+            doc->cambiar(fila, FilaBase::RespA + i, QString(QChar(u'a' + i)));
         doc->cambiar(fila, FilaBase::LetraCorrecta, 0);
         QVERIFY(doc->guardar().ok);
         const TablaBase t = ArchivoBase::leerArchivo(base()).tabla;
