@@ -140,6 +140,28 @@ private slots:
         QCOMPARE(vecesDe(t, preguntada), qint64(1));
     }
 
+    // The real program ended from outside (the session ends) exits as if
+    // closed: its lock goes, not left for the game to find and take over.
+    void terminadoDesdeFueraSueltaElCerrojo()
+    {
+        QProcess editor;
+        editor.setProcessEnvironment([&] {
+            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+            e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            e.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("datos")));
+            return e;
+        }());
+        editor.start(QStringLiteral(ORVALIA_EDITOR), {base()});
+        QVERIFY(editor.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(CerrojoBase::Ruta(base())), 20000);
+        QTest::qWait(500);  // the window up and its loop running
+        editor.terminate();  // SIGTERM
+        QVERIFY(editor.waitForFinished(20000));
+        QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(editor.exitCode(), 0);
+        QVERIFY(!QFile::exists(CerrojoBase::Ruta(base())));
+    }
+
     // The editor first: the game plays without writing back, says the
     // editor is open, and what the editor saved stays.
     void editorAbiertoPrimero()

@@ -178,6 +178,7 @@ private slots:
         QCOMPARE(lugares(), antes);
 
         QScrollArea* desliza = deslizaDe(f);
+        QTest::qWait(50);  // the layouts settled
         const QRect frase(f->frase()->mapTo(desliza->viewport(), QPoint(0, 0)), f->frase()->size());
         QVERIFY2(desliza->viewport()->rect().contains(frase),
                  qPrintable(QStringLiteral("Frase at %1, the form shows %2").arg(frase.bottom()).arg(desliza->viewport()->height())));
