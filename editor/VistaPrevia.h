@@ -13,9 +13,8 @@ class Resp;
 // answer bars of the Respuesta library, placed and sized by the board's own
 // design table, on the board at its small and at its large size (one shown at
 // a time, switched with two buttons), each drawn whole in the space there is.
-// For each answer and size it reports the
-// point size the bar had to shrink its caption to, and whether that is still
-// readable.
+// For each answer and size it reports the point size the bar had to shrink
+// its caption to, and whether that is still readable.
 class VistaPrevia : public QWidget {
     Q_OBJECT
 public:
