@@ -2,6 +2,8 @@
 # there as a new player would. Three steps, one per test:
 #
 #   cmake -DPASO=construir -DBUILD=<build dir> -DTRABAJO=<scratch> -P ComprobarPaquete.cmake
+#                                build it; what the programs load at run time
+#                                is in its Depends
 #   cmake -DPASO=instalado ...   unpack, play one question from another folder
 #                                with a fresh home, check the player's base
 #                                counts it and nothing changed under the root
@@ -28,6 +30,28 @@ if(PASO STREQUAL "construir")
     message(FATAL_ERROR "cpack made no package (${r}):\n${o}")
   endif()
   message(STATUS "built ${deb}")
+
+  # What the programs load or read at run time, which dpkg-shlibdeps cannot
+  # see in the binaries: the package holding each here must be in Depends,
+  # alone or as one of its alternatives.
+  set(cargados
+    "*/qt6/translations/qt_es.qm"                        # Qt's texts in Spanish
+    "*/gstreamer-1.0/libgstplayback.so"                  # the music played
+    "*/gstreamer-1.0/libgstmpg123.so"                    # MP3
+    "*/gstreamer-1.0/libgstautodetect.so"                # the default sink
+    "*/gstreamer-1.0/libgstalsa.so"                      # a sink
+    "*/truetype/liberation2/LiberationSans-Regular.ttf") # the board's font
+  execute_process(COMMAND ${DPKG_DEB} -f "${deb}" Depends OUTPUT_VARIABLE depende OUTPUT_STRIP_TRAILING_WHITESPACE)
+  foreach(c IN LISTS cargados)
+    execute_process(COMMAND dpkg -S "${c}" RESULT_VARIABLE r OUTPUT_VARIABLE o ERROR_QUIET)
+    if(r OR NOT o MATCHES "^([^:, ]+)")
+      message(FATAL_ERROR "no installed package holds ${c}: install tools/setup/install-deps.sh's packages")
+    endif()
+    set(p "${CMAKE_MATCH_1}")
+    if(NOT depende MATCHES "(^|[ ,|])${p}([ ,|(]|$)")
+      message(FATAL_ERROR "the package does not depend on ${p}, which holds ${c}; Depends: ${depende}")
+    endif()
+  endforeach()
   return()
 endif()
 

@@ -89,15 +89,24 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Orvalia developers <orvalia@users.norep
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://orvalia.github.io/)
-# Libraries come from the binaries; what Qt loads at run time does not show
-# there: GStreamer's playback and MP3 decoding and the sinks, and the font the
-# board was laid out with.
+# Libraries come from the binaries; what is loaded or read at run time does
+# not show there (cmake/ComprobarPaquete.cmake checks each is named):
+# - Qt's own texts in Spanish (qt_es.qm, TraducirQt), without which the
+#   buttons and menus of both programs come up in English;
+# - GStreamer's playback and MP3 decoding, and a sink to hear it through
+#   (ALSA, PulseAudio or PipeWire: any one), which Qt Multimedia's back-end
+#   loads as plug-ins;
+# - the font the board was laid out with.
+# Qt's image formats (GIF, JPEG, ICO), its SVG plug-ins and its media
+# back-ends ship in the very packages of the libraries linked (libqt6gui6,
+# libqt6svg6, libqt6multimedia6), which shlibdeps names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-translations-l10n, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, gstreamer1.0-alsa | gstreamer1.0-pulseaudio | gstreamer1.0-pipewire, fonts-liberation2")
 # The editor shows each question's verse from the Reina-Valera 1909; without
 # it the editor still works and says the text is not installed.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "gstreamer1.0-alsa, sword-text-sparv")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sword-text-sparv")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Bible quiz game in Spanish for one to six players
 Orvalia asks multiple-choice questions about the Bible, four answers A to D.
 A player climbs a ladder of fifteen questions worth 1 to 10 000 points, with

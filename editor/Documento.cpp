@@ -9,7 +9,11 @@
 #include "RevisionPreguntas.h"
 #include "Ubicaciones.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QUndoStack>
 
 Documento::Documento(QObject* parent) : Documento(Azar::global(), parent) {}
@@ -228,7 +232,10 @@ FilaEditable Documento::nueva(int nivel, qint64 id) const
 {
     FilaEditable e;
     FilaBase& f = e.fila;
-    f[FilaBase::Orden] = ValorEtiquetado::real32(float(AzarEntero(azar_, 1000)));
+    // The lowest order key: among the questions of its level not yet asked
+    // the game's sort puts it first (and, being at the top of its block,
+    // before another of key 0 too), so the class written for meets it.
+    f[FilaBase::Orden] = ValorEtiquetado::real32(0.0f);
     f[FilaBase::Nivel] = ValorEtiquetado::entero16(qint16(nivel));
     for (int c = FilaBase::Enunciado; c <= FilaBase::LetraCorrecta; ++c)
         f[c] = ValorEtiquetado::texto(QString());
@@ -250,7 +257,7 @@ int Documento::agregar(int nivel, Resultado* r)
     // next start, so a question written for this week's class goes there and
     // comes up first; a source file simply grows at the end of its level.
     const int pos = guardaPasaje() ? modelo_->finDeNivel(nivel) : modelo_->principioDeNivel(nivel);
-    pila_->push(new OrdenAgregar(modelo_, pos, {nueva(nivel, *id)}, QStringLiteral("añadir una pregunta")));
+    pila_->push(new OrdenAgregar(modelo_, pos, {nueva(nivel, *id)}, QStringLiteral("la pregunta nueva")));
     return hecho(r, pos);
 }
 
@@ -269,7 +276,7 @@ int Documento::duplicar(int fila, Resultado* r)
     copia.tocada = true;
     copia.crudo.clear();
     pila_->push(new OrdenAgregar(modelo_, fila + 1, {copia},
-                                 QStringLiteral("duplicar la pregunta %1").arg(ModeloPreguntas::id(modelo_->fila(fila)))));
+                                 QStringLiteral("la copia de la pregunta %1").arg(ModeloPreguntas::id(modelo_->fila(fila)))));
     return hecho(r, fila + 1);
 }
 
@@ -320,7 +327,7 @@ Documento::Resultado Documento::importar(const QString& ruta)
     }
     const int cuantas = int(l.filas.size());
     pila_->push(new OrdenAgregar(modelo_, modelo_->filasTotal(), std::move(l.filas),
-                                 QStringLiteral("importar %1").arg(ArchivoPreguntas::nombre(ruta))));
+                                 QStringLiteral("la importación de %1").arg(ArchivoPreguntas::nombre(ruta))));
     QString nota = cuantas == 1 ? QStringLiteral("Se añadió una pregunta de %1.").arg(ArchivoPreguntas::nombre(ruta))
                                 : QStringLiteral("Se añadieron %1 preguntas de %2.").arg(cuantas).arg(ArchivoPreguntas::nombre(ruta));
     if (renumeradas > 0)
@@ -385,9 +392,71 @@ Documento::Resultado Documento::guardar()
         escrito = ArchivoBase::escribirDatos(ruta_, ArchivoPreguntas::bytesCsv(modelo_->filas(), disposicion_));
     }
     const Resultado r = resultadoGuardar(escrito);
-    if (r.ok)
+    if (r.ok) {
         pila_->setClean();
+        descartarRecuperacion();
+    }
     return r;
+}
+
+QString Documento::rutaRecuperacion(const QString& ruta)
+{
+    // One per file: its name to be told apart by the teacher, a hash of its
+    // whole path so two files of the same name do not meet.
+    const QFileInfo i(ruta);
+    const QByteArray h = QCryptographicHash::hash(i.absoluteFilePath().toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    return Ubicaciones::CarpetaUsuario() + QStringLiteral("/sin-guardar/") + i.fileName() + u'.'
+        + QString::fromLatin1(h) + QStringLiteral(".csv");
+}
+
+bool Documento::guardarRecuperacion() const
+{
+    if (!abierto() || soloLectura() || !modificado())
+        return true;
+    const QString r = rutaRecuperacion(ruta_);
+    return QDir().mkpath(QFileInfo(r).absolutePath())
+        && ArchivoBase::escribirDatos(r, ArchivoPreguntas::bytesExportacion(modelo_->filas()));
+}
+
+bool Documento::hayRecuperacion() const { return abierto() && QFileInfo::exists(rutaRecuperacion(ruta_)); }
+
+void Documento::descartarRecuperacion()
+{
+    if (abierto())
+        QFile::remove(rutaRecuperacion(ruta_));
+}
+
+Documento::Resultado Documento::recuperar()
+{
+    if (const QString no = impedimento(); !no.isEmpty())
+        return Resultado::mal(no);
+    ArchivoPreguntas::Lectura l = ArchivoPreguntas::leer(rutaRecuperacion(ruta_));
+    if (!l.valida())
+        return Resultado::mal(QStringLiteral("No se pudieron leer los cambios sin guardar: ") + l.error);
+    QHash<qint64, const FilaEditable*> delArchivo;
+    for (const FilaEditable& f : modelo_->filas())
+        delArchivo.insert(ModeloPreguntas::id(f), &f);
+    FilasEditables filas;
+    filas.reserve(l.filas.size());
+    for (FilaEditable& f : l.filas) {
+        const FilaEditable* a = delArchivo.value(ModeloPreguntas::id(f));
+        if (a) {
+            // The game may have counted the question since: its count stays.
+            f.fila[FilaBase::Veces] = a->fila[FilaBase::Veces];
+            if (f.fila == a->fila && f.referencia == a->referencia && f.evidencia == a->evidencia) {
+                filas.push_back(*a);
+                continue;
+            }
+        }
+        f.tocada = true;
+        f.celdas.clear();
+        f.crudo.clear();
+        filas.push_back(std::move(f));
+    }
+    pila_->push(new OrdenReemplazarTodo(modelo_, modelo_->filas(), std::move(filas),
+                                        QStringLiteral("la recuperación de los cambios sin guardar")));
+    descartarRecuperacion();
+    return Resultado::bien(QStringLiteral("Se recuperaron los cambios sin guardar. Revísalos y guarda con Ctrl+S."));
 }
 
 Documento::Resultado Documento::exportar(const QString& ruta) const

@@ -68,8 +68,10 @@ public:
     // The edits, one command each. A field change that would put a question
     // in another level gives it an ID of that level's block too.
     Resultado cambiar(int fila, int campo, const QVariant& valor);
-    // A blank question of this level: an unused ID of its block, Veces 0, a
-    // random Orden, no right letter yet. Its row, or -1 (see mensaje).
+    // A blank question of this level: an unused ID of its block, Veces 0,
+    // Orden 0 (the lowest key: the game's sort puts it first among its
+    // level's questions not yet asked), no right letter yet. Its row, or -1
+    // (see mensaje).
     int agregar(int nivel, Resultado* r = nullptr);
     // The same question once more, with its own ID, Veces 0 and Orden.
     int duplicar(int fila, Resultado* r = nullptr);
@@ -87,6 +89,19 @@ public:
 
     Resultado guardar();
     Resultado exportar(const QString& ruta) const;
+
+    // The edits not yet saved, kept when the editor is ended from outside
+    // (the session ends, the computer shuts down) and may ask nothing: the
+    // rows in export's format in the user's folder, named for their file.
+    // Offered when that file is opened again; a save or a refusal drops it.
+    static QString rutaRecuperacion(const QString& ruta);
+    bool guardarRecuperacion() const;  // true when written, or nothing to keep
+    bool hayRecuperacion() const;
+    // The kept rows replace the open ones as one edit, so Ctrl+Z gives the
+    // file back. A row the edits left as it is in the file stays the file's
+    // own (with the counts the game may have written since).
+    Resultado recuperar();
+    void descartarRecuperacion();
 
     // The smallest unused ID after the last one of the level's block
     // (L×1000+1 … L×1000+999), else the first gap; none when the block is

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QStringEncoder>
 #include <QVBoxLayout>
@@ -40,6 +41,49 @@ protected:
         }
         return QObject::eventFilter(o, e);
     }
+};
+
+// A field's problems on one line that is always there, empty or not: a
+// line coming or going would move every field below it under the teacher's
+// pointer. What does not fit ends in "…" and is whole in the tooltip.
+class LineaProblema : public QLabel {
+public:
+    explicit LineaProblema(QWidget* parent) : QLabel(parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(false);
+        setFixedHeight(fontMetrics().lineSpacing());
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    }
+    void setTexto(const QString& t)
+    {
+        setText(t);
+        setAccessibleDescription(t);
+        ajustar();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QLabel::resizeEvent(e);
+        ajustar();
+    }
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, linea_);
+    }
+
+private:
+    void ajustar()
+    {
+        const QString una = text().replace(u'\n', QStringLiteral("  ·  "));
+        linea_ = fontMetrics().elidedText(una, Qt::ElideRight, width());
+        setToolTip(linea_ == una ? QString() : text());
+        update();
+    }
+    QString linea_;
 };
 
 // "falta la respuesta B" as a sentence: "Falta la respuesta B."
@@ -96,10 +140,7 @@ FormularioPregunta::FormularioPregunta(Documento* documento, QWidget* parent) : 
 
 QLabel* FormularioPregunta::etiquetaProblema(int campo)
 {
-    auto* l = new QLabel(campos_);
-    l->setWordWrap(true);
-    l->setTextFormat(Qt::PlainText);
-    l->setVisible(false);
+    auto* l = new LineaProblema(campos_);
     problemas_[size_t(campo)] = l;
     return l;
 }
@@ -143,6 +184,8 @@ void FormularioPregunta::construir()
     auto* g = new QGridLayout(campos_);
     g->setContentsMargins(0, 0, 0, 0);
     g->setColumnStretch(1, 1);
+    // The line of problems under each field keeps the fields apart.
+    g->setVerticalSpacing(2);
     auto* filtro = new SinDeshacerPropio(this);
     int r = 0;
 
@@ -179,6 +222,7 @@ void FormularioPregunta::construir()
     for (int n = 0; n < 5; ++n)
         nivel_->addItem(QString::fromUtf8(NombresNivel[n]), n + 1);
     auto* filaNivel = new QHBoxLayout;
+    filaNivel->setSpacing(fontMetrics().averageCharWidth() * 2);
     filaNivel->addWidget(nivel_);
     datos_ = new QLabel(campos_);
     EstiloEditor::comoNota(datos_);
@@ -228,9 +272,11 @@ void FormularioPregunta::construir()
 
 QWidget* FormularioPregunta::primerCampo() const { return pregunta_; }
 
-int FormularioPregunta::altoCompleto() const
+int FormularioPregunta::altoCompleto(int ancho) const
 {
-    return campos_->sizeHint().height() + 2 * fontMetrics().lineSpacing();
+    // The lines of problems are there already, empty or not.
+    const int alto = campos_->hasHeightForWidth() ? campos_->heightForWidth(ancho) : campos_->sizeHint().height();
+    return alto + fontMetrics().lineSpacing() / 2;
 }
 QWidget* FormularioPregunta::ultimoCampo() const { return frase_; }
 
@@ -327,9 +373,9 @@ void FormularioPregunta::revisar()
         }
         for (size_t c = 0; c < sinCabida_.size(); ++c)
             if (!sinCabida_[c].isEmpty()) {
-                textos[c].prepend(QStringLiteral("«%1» no se puede guardar en la base de preguntas: cámbialo "
-                                                 "por otra letra o signo. Hasta entonces no se guarda lo que "
-                                                 "escribes aquí.")
+                // What matters first: the line may end in "…".
+                textos[c].prepend(QStringLiteral("No se guarda lo que escribes aquí: «%1» no cabe en la base de "
+                                                 "preguntas. Cámbialo por otra letra o signo.")
                                       .arg(sinCabida_[c]));
                 errores[c] = true;
             }
@@ -338,18 +384,45 @@ void FormularioPregunta::revisar()
         QLabel* l = problemas_[c];
         if (!l)
             continue;
-        l->setText(textos[c].join(u'\n'));
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, errores[c] ? EstiloEditor::colorError() : EstiloEditor::colorAviso());
         l->setPalette(p);
-        l->setVisible(!textos[c].isEmpty());
+        static_cast<LineaProblema*>(l)->setTexto(textos[c].join(u'\n'));
     }
 }
 
 QString FormularioPregunta::problema(int campo) const
 {
     const QLabel* l = campo >= 0 && campo < int(problemas_.size()) ? problemas_[size_t(campo)] : nullptr;
-    return l && l->isVisibleTo(this) ? l->text() : QString();
+    return l ? l->text() : QString();
+}
+
+QWidget* FormularioPregunta::lineaProblema(int campo) const { return problemas_[size_t(campo)]; }
+
+QWidget* FormularioPregunta::seleccionar(int campo)
+{
+    if (!fila_.isValid())
+        return nullptr;
+    QWidget* w = nullptr;
+    if (campo == FilaBase::Enunciado) {
+        pregunta_->selectAll();
+        w = pregunta_;
+    } else if (campo >= FilaBase::RespA && campo <= FilaBase::RespD) {
+        respuestas_[size_t(campo - FilaBase::RespA)]->selectAll();
+        w = respuestas_[size_t(campo - FilaBase::RespA)];
+    } else if (campo == FilaBase::LetraCorrecta) {
+        const int letra = doc_->modelo()->fila(fila_.row()).fila.letra();
+        w = correctas_[size_t(std::max(letra, 0))];
+    } else if (campo == FilaBase::Nivel) {
+        w = nivel_;
+    } else if (campo == FilaEditable::Referencia || campo == FilaEditable::Evidencia) {
+        QLineEdit* e = campo == FilaEditable::Referencia ? referencia_ : frase_;
+        e->selectAll();
+        w = e;
+    }
+    if (w)
+        w->setFocus(Qt::OtherFocusReason);
+    return w;
 }
 
 void FormularioPregunta::cambiarTexto(int campo, const QString& texto)

@@ -29,8 +29,8 @@ public:
     void mostrar(int fila);
 
     // The widgets, for the window's tab order and for tests.
-    // The height the whole form takes, with a line of problems to spare.
-    int altoCompleto() const;
+    // The height the whole form takes at that width (its notes wrap).
+    int altoCompleto(int ancho) const;
     QWidget* primerCampo() const;
     QWidget* ultimoCampo() const;
     CajaPregunta* pregunta() const { return pregunta_; }
@@ -41,6 +41,13 @@ public:
     QLineEdit* frase() const { return frase_; }
     // The problem shown under a field (Problema::campo), "" when none.
     QString problema(int campo) const;
+    // The widget of a field (Problema::campo), given the focus with its
+    // text selected: where an undo or a redo made its change. Null when the
+    // form shows no such field.
+    QWidget* seleccionar(int campo);
+    // The line under a field for its problems: it keeps its place, empty or
+    // not, so that no field moves as the teacher types.
+    QWidget* lineaProblema(int campo) const;
 
 signals:
     // Something the teacher should know at once (a change refused...).

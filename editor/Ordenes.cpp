@@ -21,8 +21,13 @@ QString OrdenCampo::nombreCampo(int campo)
 OrdenCampo::OrdenCampo(ModeloPreguntas* modelo, int fila, int campo, FilaEditable antes, FilaEditable despues)
     : modelo_(modelo), fila_(fila), campo_(campo), antes_(std::move(antes)), despues_(std::move(despues))
 {
-    // Shown in the Edit menu: "Deshacer: cambiar la respuesta B".
-    setText(QStringLiteral("cambiar %1").arg(nombreCampo(campo)));
+    // Named in the Edit menu after "Deshacer": "el cambio de la respuesta B".
+    QString nombre = nombreCampo(campo);
+    if (nombre.startsWith(QLatin1String("el ")))
+        nombre = QStringLiteral("del ") + nombre.mid(3);  // "el cambio del nivel"
+    else
+        nombre.prepend(QStringLiteral("de "));
+    setText(QStringLiteral("el cambio ") + nombre);
 }
 
 void OrdenCampo::undo() { modelo_->reemplazar(fila_, antes_); }
@@ -52,10 +57,20 @@ OrdenAgregar::OrdenAgregar(ModeloPreguntas* modelo, int posicion, FilasEditables
 void OrdenAgregar::undo() { modelo_->quitarVarias(posicion_, int(filas_.size())); }
 void OrdenAgregar::redo() { modelo_->insertarVarias(posicion_, filas_); }
 
+OrdenReemplazarTodo::OrdenReemplazarTodo(ModeloPreguntas* modelo, FilasEditables antes, FilasEditables despues,
+                                         const QString& texto)
+    : modelo_(modelo), antes_(std::move(antes)), despues_(std::move(despues))
+{
+    setText(texto);
+}
+
+void OrdenReemplazarTodo::undo() { modelo_->cargar(antes_); }
+void OrdenReemplazarTodo::redo() { modelo_->cargar(despues_); }
+
 OrdenBorrar::OrdenBorrar(ModeloPreguntas* modelo, int fila)
     : modelo_(modelo), fila_(fila), borrada_(modelo->fila(fila))
 {
-    setText(QStringLiteral("borrar la pregunta %1").arg(borrada_.fila[FilaBase::ID].aTexto()));
+    setText(QStringLiteral("el borrado de la pregunta %1").arg(borrada_.fila[FilaBase::ID].aTexto()));
 }
 
 void OrdenBorrar::undo() { modelo_->insertar(fila_, borrada_); }

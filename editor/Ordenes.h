@@ -46,6 +46,19 @@ private:
     FilasEditables filas_;
 };
 
+// Every row at once: the edits kept when the editor was ended from outside.
+class OrdenReemplazarTodo : public QUndoCommand {
+public:
+    OrdenReemplazarTodo(ModeloPreguntas* modelo, FilasEditables antes, FilasEditables despues, const QString& texto);
+    void undo() override;
+    void redo() override;
+
+private:
+    ModeloPreguntas* modelo_;
+    FilasEditables antes_;
+    FilasEditables despues_;
+};
+
 // One question deleted.
 class OrdenBorrar : public QUndoCommand {
 public:

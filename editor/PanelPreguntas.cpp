@@ -73,9 +73,14 @@ PanelPreguntas::PanelPreguntas(ModeloPreguntas* modelo, QWidget* parent)
                 if (actual.isValid())
                     emit filaElegidaCambiada(filtro_->mapToSource(actual).row());
             });
-    for (auto senal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(filtro_, senal, this, &PanelPreguntas::contar);
-    connect(filtro_, &QAbstractItemModel::modelReset, this, &PanelPreguntas::contar);
+    // The filter drops a row while the bank is still about to remove it, so
+    // the count of the bank's own signals is the true one; the filter's own
+    // tell of a new level or search.
+    for (QAbstractItemModel* m : {static_cast<QAbstractItemModel*>(modelo_), static_cast<QAbstractItemModel*>(filtro_)}) {
+        for (auto senal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(m, senal, this, &PanelPreguntas::contar);
+        connect(m, &QAbstractItemModel::modelReset, this, &PanelPreguntas::contar);
+    }
     connect(filtro_, &QAbstractItemModel::layoutChanged, this, &PanelPreguntas::contar);
     contar();
 }

@@ -19,6 +19,7 @@ public:
     QTableView* tabla() const { return tabla_; }
     QLineEdit* busqueda() const { return busqueda_; }
     QComboBox* nivel() const { return nivel_; }
+    QLabel* cuenta() const { return cuenta_; }  // "1.168 de 1.169 preguntas"
 
     // The model's row chosen in the table, or -1.
     int filaElegida() const;

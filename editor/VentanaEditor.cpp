@@ -6,6 +6,7 @@
 #include "FiltroPreguntas.h"
 #include "FormularioPregunta.h"
 #include "ModeloPreguntas.h"
+#include "Ordenes.h"
 #include "PanelPasaje.h"
 #include "PanelPreguntas.h"
 #include "VistaPrevia.h"
@@ -126,6 +127,7 @@ QWidget* VentanaEditor::construirDerecha()
     desliza->setWidgetResizable(true);
     desliza->setFrameShape(QFrame::NoFrame);
     desliza->setFocusPolicy(Qt::NoFocus);
+    desliza_ = desliza;
 
     pestanas_ = new QTabWidget(division);
     pasaje_ = new PanelPasaje(biblia_, pestanas_);
@@ -139,8 +141,10 @@ QWidget* VentanaEditor::construirDerecha()
     // what the window gains or loses.
     division->setStretchFactor(0, 0);
     division->setStretchFactor(1, 1);
-    division->setSizes({formulario_->altoCompleto(), 1000});
     division->setChildrenCollapsible(false);
+    derecha_ = division;
+    division->installEventFilter(this);
+    connect(division, &QSplitter::splitterMoved, this, [division] { division->setProperty("movida", true); });
     return division;
 }
 
@@ -158,6 +162,9 @@ void VentanaEditor::conectar()
     connect(acciones_.buscar, &QAction::triggered, lista_, &PanelPreguntas::buscar);
     connect(acciones_.ayuda, &QAction::triggered, this, &VentanaEditor::ayuda);
     connect(reintentar_, &QPushButton::clicked, this, &VentanaEditor::volverAIntentar);
+    // Connected after the stack's own: the edit is already undone.
+    connect(acciones_.deshacer, &QAction::triggered, this, [this] { mostrarDeshecho(false); });
+    connect(acciones_.rehacer, &QAction::triggered, this, [this] { mostrarDeshecho(true); });
 
     connect(lista_, &PanelPreguntas::filaElegidaCambiada, this, &VentanaEditor::mostrarFila);
     connect(formulario_, &FormularioPregunta::aviso, this, [this](const QString& t) { informar(t, true); });
@@ -181,10 +188,12 @@ void VentanaEditor::actualizarEstado()
 {
     const bool abierto = doc_->abierto();
     const bool solo = doc_->soloLectura();
+    // The program's name last: a title ending otherwise gets it added by
+    // the desktop a second time.
     QString titulo = Titulo;
     if (abierto)
-        titulo = QFileInfo(doc_->ruta()).fileName() + QStringLiteral("[*] — ") + Titulo
-            + (solo ? QStringLiteral(" (solo lectura)") : QString());
+        titulo = QFileInfo(doc_->ruta()).fileName() + QStringLiteral("[*]")
+            + (solo ? QStringLiteral(" (solo lectura)") : QString()) + QStringLiteral(" — ") + Titulo;
     setWindowTitle(titulo);
     setWindowModified(doc_->modificado());
     for (QAction* a : {acciones_.guardar, acciones_.importar, acciones_.nueva, acciones_.duplicar, acciones_.borrar})
@@ -235,7 +244,47 @@ bool VentanaEditor::abrir(const QString& ruta)
                                        .arg(doc_->modelo()->filasTotal())
                                  : r.mensaje,
              false);
+    ofrecerRecuperacion();
     return true;
+}
+
+void VentanaEditor::ofrecerRecuperacion()
+{
+    // Read-only (the game has the base): kept until the edits can be made.
+    if (doc_->soloLectura() || !doc_->hayRecuperacion())
+        return;
+    switch (dialogos_.preguntar(this, Titulo,
+                                QStringLiteral("La última vez el editor se cerró sin que pudieras guardar los cambios "
+                                               "de %1 (se apagó el equipo o terminó la sesión). Se guardaron aparte. "
+                                               "¿Quieres recuperarlos?")
+                                    .arg(ArchivoPreguntas::nombre(doc_->ruta())),
+                                QStringLiteral("Recuperar"), QStringLiteral("Descartar"), false)) {
+    case Dialogos::Respuesta::Si: {
+        const Documento::Resultado r = doc_->recuperar();
+        informar(r.mensaje, !r.ok);
+        break;
+    }
+    case Dialogos::Respuesta::No: doc_->descartarRecuperacion(); break;
+    case Dialogos::Respuesta::Cancelar: break;  // asked again next time
+    }
+}
+
+void VentanaEditor::terminarDesdeFuera()
+{
+    // Nothing may be asked now; the lock goes with the window.
+    doc_->guardarRecuperacion();
+}
+
+void VentanaEditor::mostrarDeshecho(bool rehecho)
+{
+    const QUndoStack* pila = doc_->pila();
+    const auto* orden = dynamic_cast<const OrdenCampo*>(pila->command(rehecho ? pila->index() - 1 : pila->index()));
+    if (!orden || orden->fila() < 0 || orden->fila() >= doc_->modelo()->filasTotal())
+        return;
+    if (formulario_->fila() != orden->fila() || lista_->filaElegida() != orden->fila())
+        lista_->elegir(orden->fila());
+    if (QWidget* w = formulario_->seleccionar(orden->campo()))
+        desliza_->ensureWidgetVisible(w);
 }
 
 bool VentanaEditor::abrirBaseDelJuego() { return abrir(Documento::rutaDelJuego()); }
@@ -374,6 +423,8 @@ void VentanaEditor::volverAIntentar()
 {
     const Documento::Resultado r = doc_->reintentar();
     informar(r.mensaje, !r.ok);
+    if (r.ok)
+        ofrecerRecuperacion();
 }
 
 void VentanaEditor::ayuda()
@@ -388,6 +439,18 @@ void VentanaEditor::ayuda()
                        "4. Guarda con Ctrl+S. El juego la usará la próxima vez que se abra.\n\n"
                        "Ctrl+Z deshace el último cambio; Ctrl+F busca; Supr borra la pregunta elegida en la lista."),
         false);
+}
+
+bool VentanaEditor::eventFilter(QObject* o, QEvent* e)
+{
+    // The whole form, at the width it has now; the verse and the board take
+    // the rest. A division the teacher has moved stays where it is put.
+    if (o == derecha_ && e->type() == QEvent::Resize && !derecha_->property("movida").toBool()) {
+        const int total = derecha_->height() - derecha_->handleWidth();
+        const int alto = std::min(formulario_->altoCompleto(derecha_->width()), total * 3 / 4);
+        derecha_->setSizes({alto, total - alto});
+    }
+    return QMainWindow::eventFilter(o, e);
 }
 
 void VentanaEditor::closeEvent(QCloseEvent* e)

@@ -13,6 +13,8 @@ class PanelPasaje;
 class PanelPreguntas;
 class QLabel;
 class QPushButton;
+class QScrollArea;
+class QSplitter;
 class QTabWidget;
 class VistaPrevia;
 
@@ -33,6 +35,9 @@ public:
     bool abrirBaseDelJuego();
     // Saves, asking once about warnings. False when nothing was saved.
     bool guardar();
+    // The editor is ended from outside and may ask nothing: the unsaved
+    // edits are kept for the next opening of the file (Documento).
+    void terminarDesdeFuera();
 
     Documento* documento() const { return doc_; }
     PanelPreguntas* lista() const { return lista_; }
@@ -46,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     QWidget* construirLista();
@@ -61,6 +67,10 @@ private:
     void elegirYAbrir();
     void volverAIntentar();
     void ayuda();
+    void ofrecerRecuperacion();
+    // After an undo or a redo: the question and the field it changed, in
+    // sight and selected, wherever the list and the form stood.
+    void mostrarDeshecho(bool rehecho);
     void mostrarFila(int fila);
     void actualizarVista();
     void actualizarPasaje();
@@ -76,6 +86,8 @@ private:
     PanelPasaje* pasaje_ = nullptr;
     VistaPrevia* vista_ = nullptr;
     QTabWidget* pestanas_ = nullptr;
+    QScrollArea* desliza_ = nullptr;
+    QSplitter* derecha_ = nullptr;
     QWidget* aviso_ = nullptr;
     QLabel* textoAviso_ = nullptr;
     QPushButton* reintentar_ = nullptr;

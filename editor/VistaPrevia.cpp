@@ -5,11 +5,13 @@
 #include "Resp.h"
 
 #include <QButtonGroup>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -27,6 +29,41 @@ protected:
         p.fillRect(rect(), Colores::Azul);
         p.setPen(Colores::Oro);
         p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// The whole board in the space there is: drawn smaller when that space is
+// smaller (a laptop's screen), never larger than the players see it.
+class VistaAjustada : public QGraphicsView {
+public:
+    VistaAjustada(QWidget* tablero, QWidget* parent) : QGraphicsView(parent)
+    {
+        auto* escena = new QGraphicsScene(this);
+        escena->addWidget(tablero);
+        escena->setSceneRect(QRectF(QPointF(0, 0), QSizeF(tablero->size())));
+        setScene(escena);
+        setAlignment(Qt::AlignCenter);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        setFrameShape(QFrame::NoFrame);
+        setFocusPolicy(Qt::NoFocus);
+        // The window's own colour shows around the board.
+        setBackgroundRole(QPalette::Window);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        setMinimumSize(80, 60);
+    }
+    double escala() const { return transform().m11(); }
+    // Whatever space is left: it never asks the window for the board's own.
+    QSize sizeHint() const override { return minimumSize(); }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override
+    {
+        QGraphicsView::resizeEvent(e);
+        const QSizeF t = sceneRect().size();
+        const double s = std::min({1.0, double(viewport()->width()) / t.width(), double(viewport()->height()) / t.height()});
+        setTransform(QTransform::fromScale(s, s));
     }
 };
 
@@ -77,15 +114,7 @@ VistaPrevia::VistaPrevia(QWidget* parent) : QWidget(parent)
     pila_ = new QStackedWidget(this);
     for (Tamano t : {Chico, Grande}) {
         muestras_[t] = construir(t);
-        auto* desliza = new QScrollArea(pila_);
-        desliza->setWidget(muestras_[t].tablero);
-        desliza->setAlignment(Qt::AlignCenter);
-        desliza->setFocusPolicy(Qt::NoFocus);
-        // The window's own colour shows around the board.
-        desliza->setFrameShape(QFrame::NoFrame);
-        desliza->setStyleSheet(QStringLiteral("QScrollArea{background:transparent}"));
-        desliza->viewport()->setAutoFillBackground(false);
-        pila_->addWidget(desliza);
+        pila_->addWidget(new VistaAjustada(muestras_[t].tablero, pila_));
     }
 
     lblAvisos_ = new QLabel(this);
@@ -202,6 +231,11 @@ const Resp* VistaPrevia::barra(Tamano t, int i) const
 QWidget* VistaPrevia::tablero(Tamano t) const
 {
     return t == Chico || t == Grande ? muestras_[t].tablero : nullptr;
+}
+
+double VistaPrevia::escala(Tamano t) const
+{
+    return t == Chico || t == Grande ? static_cast<const VistaAjustada*>(pila_->widget(t))->escala() : 0.0;
 }
 
 void VistaPrevia::revisar()

@@ -12,9 +12,9 @@ class Resp;
 // The question and its four answers as the board will show them: the real
 // answer bars of the Respuesta library, placed and sized by the board's own
 // design table, on the board at its small and at its large size (one shown at
-// a time, switched with two buttons). For each answer and size it reports the
-// point size the bar had to shrink its caption to, and whether that is still
-// readable.
+// a time, switched with two buttons), each drawn whole in the space there is.
+// For each answer and size it reports the point size the bar had to shrink
+// its caption to, and whether that is still readable.
 class VistaPrevia : public QWidget {
     Q_OBJECT
 public:
@@ -52,6 +52,9 @@ public:
     // layout and for tests.
     const Resp* barra(Tamano t, int indice) const;
     QWidget* tablero(Tamano t) const;
+    // How the board is drawn here: the whole of it, scaled down to the space
+    // the preview has (1 when it fits as it is).
+    double escala(Tamano t) const;
 
 signals:
     void avisosCambiados(const QStringList& avisos);

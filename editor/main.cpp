@@ -6,6 +6,7 @@
 #include "Biblia.h"
 #include "Dialogos.h"
 #include "EstiloEditor.h"
+#include "FinDesdeFuera.h"
 #include "Traduccion.h"
 #include "VentanaEditor.h"
 
@@ -28,6 +29,10 @@ int main(int argc, char** argv)
     DialogosQt dialogos;
     const Biblia biblia;
     VentanaEditor ventana(dialogos, biblia);
+    // The session ends or the computer shuts down with the editor open: no
+    // question can be asked, the edits are kept for the next opening, and
+    // the base's lock goes with the window.
+    AlTerminarDesdeFuera(ventana, [&ventana] { ventana.terminarDesdeFuera(); });
     const QStringList args = app.arguments().mid(1);
     const bool abierto = args.isEmpty() ? ventana.abrirBaseDelJuego() : ventana.abrir(args.first());
     if (qEnvironmentVariableIsSet("ORVALIA_MEDIR_ARRANQUE")) {

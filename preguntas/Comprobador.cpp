@@ -86,8 +86,14 @@ std::vector<Problema> Comprobador::revisarFila(const Entrada& e)
     Q_ASSERT(ArchivoBase::errorDeFila(f).isEmpty()
              == std::none_of(p.begin(), p.end(), [](const Problema& x) { return x.gravedad == Problema::Error; }));
 
-    for (int c = 0; c < FilaBase::NumCampos; ++c)
-        if (c != FilaBase::Nivel && c != FilaBase::LetraCorrecta && vacio(f[c]))
+    // The game loads a blank question or answer, and shows it: an empty
+    // label, or a bar with a letter and nothing to read, one a player may
+    // even choose.
+    for (int c = FilaBase::Enunciado; c <= FilaBase::RespD; ++c)
+        if (vacio(f[c]))
+            error(c, falta(c));
+    for (int c : {FilaBase::Orden, FilaBase::Veces, FilaBase::ID})
+        if (vacio(f[c]))
             aviso(c, falta(c));
     if (!vacio(f[FilaBase::Orden]) && !f[FilaBase::Orden].enteroEntre(0, 999))
         aviso(FilaBase::Orden, QStringLiteral("Orden «%1» no es un entero de 0 a 999").arg(f[FilaBase::Orden].aTexto()));
@@ -283,8 +289,8 @@ void Comprobador::comprobar(bool esBase)
             informar(a, r, propios);
             if (enIndice[fila])
                 informar(a, r, revisarContraOtras(e.fila, enElIndice++, indice, true));
-            const bool cargable = std::none_of(propios.begin(), propios.end(),
-                                               [](const Problema& p) { return p.gravedad == Problema::Error; });
+            // Counted where the game would load it, blank or not.
+            const bool cargable = ArchivoBase::errorDeFila(e.fila).isEmpty();
             if (cargable) {
                 ++porNivel_[size_t(e.fila.nivel())];
                 ++porLetra_[size_t(e.fila.letra())];

@@ -16,7 +16,9 @@
 struct Problema {
     enum Gravedad {
         Aviso,  // to mend before shipping; the game plays it all the same
-        Error,  // the game cannot load a base with this question
+        // the game cannot load a base with this question, or would put it on
+        // the board broken: a blank question or a blank answer bar
+        Error,
     };
     int campo = -1;  // a FilaBase::Campo, or Comprobador::CampoReferencia
     Gravedad gravedad = Aviso;
@@ -66,8 +68,8 @@ private:
 };
 
 // The checks of `orvalia-qdb check` and of the editor as the teacher types:
-// errors are what the game cannot load, warnings what a maintainer should
-// mend before shipping the base.
+// errors are what the game cannot load or would show broken, warnings what a
+// maintainer should mend before shipping the base.
 class Comprobador {
 public:
     // The answer bar's small size fits a caption box 264 px wide and at most

@@ -94,6 +94,9 @@ private slots:
         QVERIFY2(doc->motivoSoloLectura().contains(QStringLiteral("Cierra el juego para guardar los cambios")),
                  qPrintable(doc->motivoSoloLectura()));
         QVERIFY(v.aviso()->isVisible());
+        // The program's name ends the title, once: a desktop adds it to a
+        // title that does not end with it.
+        QCOMPARE(v.windowTitle(), QStringLiteral("QBase.qdb[*] (solo lectura) — Editor de preguntas"));
         QVERIFY(v.botonReintentar()->isVisible());
         QVERIFY(!v.acciones().guardar->isEnabled());
         QVERIFY(!v.acciones().nueva->isEnabled());
@@ -127,11 +130,36 @@ private slots:
                  qint64(1));
         const int fila = doc->agregar(2);
         QVERIFY(fila >= 0);
+        doc->cambiar(fila, FilaBase::Enunciado, QStringLiteral("¿Nueva?"));
+        for (int i = 0; i < 4; ++i)
+            doc->cambiar(fila, FilaBase::RespA + i, QString(QChar(u'a' + i)));
         doc->cambiar(fila, FilaBase::LetraCorrecta, 0);
         QVERIFY(doc->guardar().ok);
         const TablaBase t = ArchivoBase::leerArchivo(base()).tabla;
         QVERIFY(tieneId(t, 2006));
         QCOMPARE(vecesDe(t, preguntada), qint64(1));
+    }
+
+    // The real program ended from outside (the session ends) exits as if
+    // closed: its lock goes, not left for the game to find and take over.
+    void terminadoDesdeFueraSueltaElCerrojo()
+    {
+        QProcess editor;
+        editor.setProcessEnvironment([&] {
+            QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+            e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            e.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("datos")));
+            return e;
+        }());
+        editor.start(QStringLiteral(ORVALIA_EDITOR), {base()});
+        QVERIFY(editor.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(CerrojoBase::Ruta(base())), 20000);
+        QTest::qWait(500);  // the window up and its loop running
+        editor.terminate();  // SIGTERM
+        QVERIFY(editor.waitForFinished(20000));
+        QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(editor.exitCode(), 0);
+        QVERIFY(!QFile::exists(CerrojoBase::Ruta(base())));
     }
 
     // The editor first: the game plays without writing back, says the

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fcntl.h>
@@ -88,6 +89,8 @@ class TstDocumento : public QObject {
     }
 
 private slots:
+    // The user's folder, where unsaved edits are kept, is the test's own.
+    void initTestCase() { qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("datos")).toUtf8()); }
     void init() { azar.sembrar(11); }
     void cleanup() { ArchivoBase::fijarLimiteEscritura(-1); }
 
@@ -106,6 +109,9 @@ private slots:
         QVERIFY(d.cambiar(fila, FilaEditable::Referencia, QStringLiteral("Génesis 6:14")).ok);
         // Typing into one field is one command; each other field one more.
         QCOMPARE(d.pila()->count(), 4);
+        // Named after "Deshacer" in the Edit menu.
+        QCOMPARE(d.pila()->undoText(), QStringLiteral("el cambio de la referencia"));
+        QCOMPARE(d.pila()->text(2), QStringLiteral("el cambio de la respuesta correcta"));
         QVERIFY(d.modificado());
 
         const FilaEditable& e = d.modelo()->fila(fila);
@@ -145,6 +151,7 @@ private slots:
         QCOMPARE(e.fila[FilaBase::Nivel], ValorEtiquetado::real64(4.0));
         QCOMPARE(e.fila[FilaBase::ID], ValorEtiquetado::entero16(4004));  // 4001..4003 are taken
         QCOMPARE(d.pila()->count(), 1);
+        QCOMPARE(d.pila()->undoText(), QStringLiteral("el cambio del nivel"));
         d.pila()->undo();
         QVERIFY(d.modelo()->fila(1) == antes);
     }
@@ -189,6 +196,101 @@ private slots:
         d.pila()->undo();
         d.pila()->undo();
         QVERIFY(d.modelo()->filas() == leidas);
+    }
+
+    // A new question of a played base comes up first among the questions of
+    // its level not yet asked, as the game's own sort orders them: before
+    // one whose order key is 0 too, and after none.
+    void nuevaLaPrimeraQueElJuegoPregunta()
+    {
+        TablaBase t = TablaDePrueba(5);
+        // Level 2 as a played base has it, sorted: never asked (one with the
+        // lowest key), then asked.
+        t[5][FilaBase::Orden] = ValorEtiquetado::real32(0.0f);
+        t[8][FilaBase::Veces] = ValorEtiquetado::entero16(1);
+        t[9][FilaBase::Veces] = ValorEtiquetado::entero16(2);
+        Pregunta::OrdenarTabla(t);
+        const QString r = ruta(QStringLiteral("jugada.qdb"));
+        QVERIFY(ArchivoBase::escribir(r, t));
+        Documento d(azar);
+        QVERIFY(d.abrir(r).ok);
+        const int fila = d.agregar(2);
+        QVERIFY(fila >= 0);
+        const qint64 id = ModeloPreguntas::id(d.modelo()->fila(fila));
+        QCOMPARE(d.modelo()->fila(fila).fila[FilaBase::Orden], ValorEtiquetado::real32(0.0f));
+        d.cambiar(fila, FilaBase::Enunciado, QStringLiteral("¿Quién cerró la puerta del arca?"));
+        for (int i = 0; i < 4; ++i)
+            d.cambiar(fila, FilaBase::RespA + i, QStringList{"Noé", "Dios", "Sem", "Jafet"}[i]);
+        d.cambiar(fila, FilaBase::LetraCorrecta, 1);
+        const Documento::Resultado g = d.guardar();
+        QVERIFY2(g.ok, qPrintable(g.mensaje));
+
+        // The game's sort, at its close, before the class plays.
+        TablaBase leida = ArchivoBase::leerArchivo(r).tabla;
+        Pregunta::OrdenarTabla(leida);
+        const auto primera = std::find_if(leida.begin(), leida.end(), [](const FilaBase& f) { return f.nivel() == 2; });
+        QVERIFY(primera != leida.end());
+        QCOMPARE((*primera)[FilaBase::ID], ValorEtiquetado::entero32(qint32(id)));
+    }
+
+    // Unsaved edits kept when the editor was ended from outside come back at
+    // the next opening as one edit; a row the edits left alone keeps what
+    // the game wrote meanwhile (its count), and a save drops them.
+    void recuperarLoSinGuardar()
+    {
+        const QString r = ruta(QStringLiteral("recuperar.csv"));
+        QVERIFY(escribirTodo(r, CabeceraFuente + "1,1,¿Uno?,a,b,c,d,A,0,1001,Génesis 1:1,\r\n"
+                                                 "2,1,¿Dos?,a,b,c,d,B,0,1002,,\r\n"
+                                                 "3,2,¿Tres?,a,b,c,d,C,0,2001,,\r\n"));
+        FilasEditables editadas;
+        {
+            Documento d(azar);
+            QVERIFY(d.abrir(r).ok);
+            QVERIFY(d.guardarRecuperacion());  // nothing to keep
+            QVERIFY(!QFileInfo::exists(Documento::rutaRecuperacion(r)));
+            d.cambiar(0, FilaBase::Enunciado, QStringLiteral("¿Uno, cambiada?"));
+            d.cambiar(0, FilaEditable::Evidencia, QStringLiteral("En el principio"));
+            const int nueva = d.agregar(2);
+            QVERIFY(nueva >= 0);
+            d.cambiar(nueva, FilaBase::Enunciado, QStringLiteral("¿Cuatro?"));  // half written
+            editadas = d.modelo()->filas();
+            QVERIFY(d.guardarRecuperacion());
+        }
+        QVERIFY(QFileInfo::exists(Documento::rutaRecuperacion(r)));
+        // The file as the game left it meanwhile: the second question asked.
+        QByteArray contado = leerTodo(r);
+        contado.replace("B,0,1002", "B,3,1002");
+        QVERIFY(escribirTodo(r, contado));
+
+        Documento d(azar);
+        QVERIFY(d.abrir(r).ok);
+        QVERIFY(d.hayRecuperacion());
+        const FilasEditables delArchivo = d.modelo()->filas();
+        const Documento::Resultado rec = d.recuperar();
+        QVERIFY2(rec.ok, qPrintable(rec.mensaje));
+        QVERIFY(!d.hayRecuperacion());
+        QVERIFY(d.modificado());
+        QCOMPARE(d.modelo()->filasTotal(), int(editadas.size()));
+        for (int i = 0; i < d.modelo()->filasTotal(); ++i) {
+            const FilaEditable& f = d.modelo()->fila(i);
+            QCOMPARE(ModeloPreguntas::id(f), ModeloPreguntas::id(editadas[size_t(i)]));
+            QCOMPARE(f.fila[FilaBase::Enunciado], editadas[size_t(i)].fila[FilaBase::Enunciado]);
+            QCOMPARE(f.evidencia, editadas[size_t(i)].evidencia);
+        }
+        const FilaEditable& dos = d.modelo()->fila(1);
+        QCOMPARE(dos.fila[FilaBase::Veces], ValorEtiquetado::entero16(3));
+        QVERIFY(!dos.tocada);  // written back as the file has it
+        d.pila()->undo();
+        QVERIFY(d.modelo()->filas() == delArchivo);
+        d.pila()->redo();
+        const int nueva = 3;
+        QCOMPARE(d.modelo()->fila(nueva).fila[FilaBase::Enunciado].aTexto(), QStringLiteral("¿Cuatro?"));
+        for (int i = 0; i < 4; ++i)
+            d.cambiar(nueva, FilaBase::RespA + i, QString(QChar(u'a' + i)));
+        d.cambiar(nueva, FilaBase::LetraCorrecta, 0);
+        QVERIFY(d.guardar().ok);
+        QVERIFY(leerTodo(r).contains("¿Uno, cambiada?"));
+        QVERIFY(leerTodo(r).contains("B,3,1002"));
     }
 
     void idLibre_data()
@@ -319,6 +421,8 @@ private slots:
         QVERIFY(d.cambiar(1, FilaEditable::Evidencia, QStringLiteral("Sea la luz: y fué la luz")).ok);
         QVERIFY(d.agregar(1) == 3);
         QVERIFY(d.cambiar(3, FilaBase::Enunciado, QStringLiteral("¿Y después?")).ok);
+        for (int i = 0; i < 4; ++i)
+            QVERIFY(d.cambiar(3, FilaBase::RespA + i, QString(QChar(u'a' + i))).ok);
         QVERIFY(d.cambiar(3, FilaBase::LetraCorrecta, 1).ok);
         QVERIFY(d.guardar().ok);
         const QByteArray esperado = CabeceraFuente
@@ -330,7 +434,7 @@ private slots:
         const QByteArray escrito = leerTodo(r);
         QVERIFY2(escrito.startsWith(esperado), escrito.constData());
         const QByteArray nueva = escrito.mid(esperado.size());
-        QVERIFY2(nueva.contains(",1,¿Y después?,,,,,B,0,1004,,\n"), nueva.constData());
+        QVERIFY2(nueva.contains(",1,¿Y después?,a,b,c,d,B,0,1004,,\n"), nueva.constData());
         QVERIFY(nueva.endsWith('\n') && !nueva.contains('\r'));
 
         // And it reads back as what was saved.
@@ -479,9 +583,10 @@ private slots:
         QTest::addColumn<int>("gravedad");
         QTest::newRow("empty question") << int(FilaBase::Enunciado) << QVariant(QStringLiteral("  "))
                                         << int(FilaBase::Enunciado) << "falta el texto de la pregunta"
-                                        << "falta el texto de la pregunta" << int(Problema::Aviso);
+                                        << "falta el texto de la pregunta" << int(Problema::Error);
+        // The game would show a bar with a letter and nothing to read.
         QTest::newRow("empty answer") << int(FilaBase::RespB) << QVariant(QString()) << int(FilaBase::RespB)
-                                      << "falta la respuesta B" << "falta la respuesta B" << int(Problema::Aviso);
+                                      << "falta la respuesta B" << "falta la respuesta B" << int(Problema::Error);
         QTest::newRow("no right letter") << int(FilaBase::LetraCorrecta) << QVariant(-1) << int(FilaBase::LetraCorrecta)
                                          << "falta marcar la respuesta correcta" << "" << int(Problema::Error);
         QTest::newRow("two equal answers") << int(FilaBase::RespD) << QVariant(QStringLiteral("c 1-1"))
@@ -528,10 +633,13 @@ private slots:
         QVERIFY(d.cambiar(0, campo, valor).ok);
         const std::vector<Problema> ps = d.problemas(0);
         QVERIFY2(tieneProblema(ps, campoProblema, texto, Problema::Gravedad(gravedad)), qPrintable(textos(ps)));
-        // Saving refuses errors and asks about warnings.
-        if (gravedad == Problema::Error)
-            QVERIFY(!d.errores().isEmpty());
-        else
+        // Saving refuses errors, and writes nothing; it asks about warnings.
+        if (gravedad == Problema::Error) {
+            QVERIFY2(d.errores().join(u'\n').contains(texto), qPrintable(d.errores().join(u'\n')));
+            const QByteArray antes = leerTodo(r);
+            QVERIFY(!d.guardar().ok);
+            QCOMPARE(leerTodo(r), antes);
+        } else
             QVERIFY2(d.avisos().join(u'\n').contains(enElAviso), qPrintable(d.avisos().join(u'\n')));
         // Mended, the problem goes.
         d.pila()->undo();

@@ -4,6 +4,7 @@
 #include "CajaPregunta.h"
 #include "Documento.h"
 #include "FiltroPreguntas.h"
+#include "FinDesdeFuera.h"
 #include "FormularioPregunta.h"
 #include "ModeloPreguntas.h"
 #include "PanelPasaje.h"
@@ -14,12 +15,18 @@
 #include "fakes/DialogosFalsos.h"
 
 #include <QAction>
+#include <QEventLoop>
+#include <QTimer>
+#include <csignal>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QLabel>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -69,8 +76,117 @@ class TstVentanaEditor : public QObject {
         return v.abrir(base());
     }
 
+    static QScrollArea* deslizaDe(QWidget* w)
+    {
+        for (; w; w = w->parentWidget())
+            if (auto* a = qobject_cast<QScrollArea*>(w))
+                return a;
+        return nullptr;
+    }
+
 private slots:
+    // The user's folder, where unsaved edits are kept, is the test's own.
+    void initTestCase() { qputenv("XDG_DATA_HOME", dir.filePath(QStringLiteral("datos")).toUtf8()); }
     void init() { QVERIFY(ArchivoBase::escribir(base(), TablaDePrueba(5))); }
+
+    // Undoing or redoing the change of a field brings its question and the
+    // field into sight, the field selected, wherever the teacher had gone
+    // meanwhile; the count of questions is the true one after each edit.
+    void deshacerMuestraElCampo()
+    {
+        const Biblia biblia(sinBiblia.path());
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        v.resize(1000, 420);  // the form needs its scroll bar
+        QVERIFY(preparar(v));
+        FormularioPregunta* f = v.formulario();
+        const int fila = f->fila();
+        f->respuesta(1)->setFocus(Qt::TabFocusReason);
+        f->respuesta(1)->end(false);
+        teclear(QStringLiteral("xy"));
+
+        // Elsewhere: another level, another question, the form at its end.
+        v.lista()->nivel()->setCurrentIndex(3);
+        v.lista()->tabla()->setFocus(Qt::TabFocusReason);
+        v.lista()->elegirVisible(2);
+        QVERIFY(f->fila() != fila);
+        QScrollArea* desliza = deslizaDe(f);
+        QVERIFY(desliza);
+        QTRY_VERIFY(desliza->verticalScrollBar()->maximum() > 0);
+        desliza->verticalScrollBar()->setValue(desliza->verticalScrollBar()->maximum());
+        auto aLaVista = [&](QWidget* w) {
+            const int y = w->mapTo(desliza->viewport(), QPoint(0, 0)).y();
+            return y >= 0 && y + w->height() <= desliza->viewport()->height();
+        };
+        QVERIFY(!aLaVista(f->respuesta(1)));
+
+        for (bool rehacer : {false, true}) {
+            tecla(Qt::Key_Z, rehacer ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier);
+            QCOMPARE(f->fila(), fila);
+            QCOMPARE(v.lista()->filaElegida(), fila);
+            QCOMPARE(f->respuesta(1)->text(), rehacer ? QStringLiteral("B 1-1xy") : QStringLiteral("B 1-1"));
+            QCOMPARE(QApplication::focusWidget(), f->respuesta(1));
+            QCOMPARE(f->respuesta(1)->selectedText(), f->respuesta(1)->text());
+            QVERIFY(aLaVista(f->respuesta(1)));
+            v.lista()->tabla()->setFocus(Qt::TabFocusReason);
+            v.lista()->elegirVisible(4);
+            desliza->verticalScrollBar()->setValue(desliza->verticalScrollBar()->maximum());
+        }
+        QCOMPARE(v.acciones().deshacer->text(), QStringLiteral("&Deshacer el cambio de la respuesta B"));
+
+        // A new question, undone: the count without a filter is the bank's.
+        v.lista()->nivel()->setCurrentIndex(0);
+        QCOMPARE(v.lista()->cuenta()->text(), QStringLiteral("25 preguntas"));
+        tecla(Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(v.lista()->cuenta()->text(), QStringLiteral("26 preguntas"));
+        tecla(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(v.lista()->cuenta()->text(), QStringLiteral("25 preguntas"));
+    }
+
+    // The fields keep their places as problems come and go under them, and
+    // on a laptop's 1366 × 768 the whole form shows without scrolling,
+    // beside the whole board.
+    void formularioQuieto()
+    {
+        const Biblia biblia(sinBiblia.path());
+        DialogosFalsos d;
+        VentanaEditor v(d, biblia);
+        // The screen less the window's title bar.
+        v.resize(1366, 768 - 30);
+        QVERIFY(preparar(v));
+        FormularioPregunta* f = v.formulario();
+        const QList<QWidget*> campos{f->pregunta(), f->respuesta(0), f->respuesta(1), f->respuesta(2),
+                                     f->respuesta(3), f->nivel(), f->referencia(), f->frase()};
+        auto lugares = [&] {
+            QList<QPoint> r;
+            for (QWidget* w : campos)
+                r << w->mapTo(&v, QPoint(0, 0));
+            return r;
+        };
+        const QList<QPoint> antes = lugares();
+        f->respuesta(0)->setFocus(Qt::TabFocusReason);
+        f->respuesta(0)->selectAll();
+        tecla(Qt::Key_Delete);  // "Falta la respuesta A."
+        QVERIFY(!f->problema(FilaBase::RespA).isEmpty());
+        QCOMPARE(lugares(), antes);
+        teclear(QStringLiteral("A 1-1, la respuesta primera, con muchas más letras que caben en la barra"));
+        QVERIFY(!f->problema(FilaBase::RespA).isEmpty());
+        QCOMPARE(lugares(), antes);
+        f->respuesta(0)->selectAll();
+        teclear(QStringLiteral("Noé"));
+        QVERIFY(f->problema(FilaBase::RespA).isEmpty());
+        QCOMPARE(lugares(), antes);
+
+        QScrollArea* desliza = deslizaDe(f);
+        QTest::qWait(50);  // the layouts settled
+        const QRect frase(f->frase()->mapTo(desliza->viewport(), QPoint(0, 0)), f->frase()->size());
+        QVERIFY2(desliza->viewport()->rect().contains(frase),
+                 qPrintable(QStringLiteral("Frase at %1, the form shows %2").arg(frase.bottom()).arg(desliza->viewport()->height())));
+        QCOMPARE(desliza->verticalScrollBar()->value(), 0);
+        v.pestanas()->setCurrentWidget(v.vistaPrevia());
+        // The whole board, smaller than on the board itself.
+        QTRY_VERIFY(v.vistaPrevia()->escala(VistaPrevia::Chico) < 1.0);
+    }
 
     // Open, add a question with the keyboard, save, open again, find it.
     void agregarGuardarReabrirEncontrar()
@@ -297,6 +413,47 @@ private slots:
         QVERIFY2(d.errores[0].contains(QStringLiteral("«malo.qdb» no es una base de preguntas")), qPrintable(d.errores[0]));
         QCOMPARE(v.documento()->ruta(), base());
         QCOMPARE(leerTodo(malo), QByteArray("no es una base"));
+    }
+
+    // Last: once the program's loop has been told to end, no later loop of
+    // this test program runs. The session ends with edits unsaved: nothing
+    // is asked, the file is left as it was, the lock goes with the window,
+    // and the next opening offers the edits back.
+    void terminarDesdeFuera()
+    {
+        const Biblia biblia(sinBiblia.path());
+        const QByteArray antes = leerTodo(base());
+        FilasEditables editadas;
+        {
+            DialogosFalsos d;
+            VentanaEditor v(d, biblia);
+            QVERIFY(preparar(v));
+            AlTerminarDesdeFuera(v, [&v] { v.terminarDesdeFuera(); });
+            v.formulario()->respuesta(2)->setFocus(Qt::TabFocusReason);
+            teclear(QStringLiteral("ya casi"));
+            tecla(Qt::Key_N, Qt::ControlModifier);
+            teclear(QStringLiteral("¿A medio escribir?"));
+            editadas = v.documento()->modelo()->filas();
+            QCOMPARE(::raise(SIGTERM), 0);
+            // The program's loop: ended by the signal, or by the time limit (7).
+            QEventLoop bucle;
+            QTimer::singleShot(5000, &bucle, [&] { bucle.exit(7); });
+            QCOMPARE(bucle.exec(), 0);
+            QVERIFY2(d.preguntas.isEmpty(), qPrintable(d.preguntas.join(u'\n')));
+        }
+        QCOMPARE(leerTodo(base()), antes);
+
+        DialogosFalsos d;
+        d.respuestas = {Dialogos::Respuesta::Si};
+        VentanaEditor v(d, biblia);
+        QVERIFY(preparar(v));
+        QCOMPARE(d.preguntas.size(), 1);
+        QVERIFY2(d.preguntas[0].contains(QStringLiteral("¿Quieres recuperarlos?")), qPrintable(d.preguntas[0]));
+        QVERIFY(!v.documento()->soloLectura());  // the lock was let go
+        QVERIFY(v.isWindowModified());
+        QCOMPARE(v.documento()->modelo()->filas().size(), editadas.size());
+        for (size_t i = 0; i < editadas.size(); ++i)
+            QCOMPARE(v.documento()->modelo()->filas()[i].fila, editadas[i].fila);
     }
 };
 

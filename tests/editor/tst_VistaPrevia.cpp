@@ -2,6 +2,9 @@
 #include "Resp.h"
 #include "VistaPrevia.h"
 
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -17,6 +20,12 @@ QRect enPixeles(int x, int y, int w, int h)
 const char16_t* const Mediana = u"En el monte Sinaí, cuando recibió de Dios las dos tablas de piedra escritas con su dedo";
 const char16_t* const Larga = u"En el monte Sinaí, cuando recibió de Dios las dos tablas de piedra escritas con su "
                               u"dedo, y bajó con ellas al campamento donde el pueblo adoraba un becerro de oro";
+
+// Where the board of that size is drawn.
+QGraphicsView* vistaDe(const VistaPrevia& v, VistaPrevia::Tamano t)
+{
+    return v.tablero(t)->graphicsProxyWidget()->scene()->views().constFirst();
+}
 
 }  // namespace
 
@@ -116,6 +125,41 @@ private slots:
             QCOMPARE(int(v.barra(VistaPrevia::Chico, i)->Situation()), 0);
     }
 
+    // The whole board shows in the space the preview has, scaled down, and
+    // never drawn larger than the players see it.
+    void todoElTableroALaVista_data()
+    {
+        QTest::addColumn<QSize>("espacio");
+        QTest::newRow("a laptop's corner") << QSize(420, 260);
+        QTest::newRow("a large screen") << QSize(1600, 1200);
+    }
+    void todoElTableroALaVista()
+    {
+        QFETCH(QSize, espacio);
+        VistaPrevia v;
+        v.resize(espacio);
+        v.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&v));
+        for (VistaPrevia::Tamano t : {VistaPrevia::Chico, VistaPrevia::Grande}) {
+            v.setTamanoVisible(t);
+            QGraphicsView* vista = vistaDe(v, t);
+            QTRY_VERIFY(vista->isVisible());
+            const QSize tablero = v.tablero(t)->size();
+            // What the view draws of the board: all of it, inside the view.
+            const QRect dibujado = vista->mapFromScene(QRectF(QPointF(0, 0), QSizeF(tablero))).boundingRect();
+            QVERIFY2(vista->viewport()->rect().adjusted(-1, -1, 1, 1).contains(dibujado),
+                     qPrintable(QStringLiteral("%1x%2 at %3,%4 in %5x%6")
+                                    .arg(dibujado.width()).arg(dibujado.height()).arg(dibujado.x()).arg(dibujado.y())
+                                    .arg(vista->viewport()->width()).arg(vista->viewport()->height())));
+            QVERIFY(v.escala(t) <= 1.0);
+            const bool cabe = tablero.width() <= vista->viewport()->width() && tablero.height() <= vista->viewport()->height();
+            if (cabe)
+                QCOMPARE(v.escala(t), 1.0);
+            else  // as large as the space allows
+                QVERIFY(dibujado.width() >= vista->viewport()->width() - 2 || dibujado.height() >= vista->viewport()->height() - 2);
+        }
+    }
+
     void cambioDeTamano()
     {
         VistaPrevia v;
@@ -125,11 +169,11 @@ private slots:
         QCOMPARE(botones.size(), 2);
         v.show();
         QVERIFY(QTest::qWaitForWindowExposed(&v));
-        QVERIFY(!v.tablero(VistaPrevia::Grande)->isVisible());
+        QVERIFY(!vistaDe(v, VistaPrevia::Grande)->isVisible());
         QTest::mouseClick(botones.at(1), Qt::LeftButton);
         QCOMPARE(v.tamanoVisible(), VistaPrevia::Grande);
         QCOMPARE(spy.count(), 1);
-        QVERIFY(v.tablero(VistaPrevia::Grande)->isVisible());
+        QVERIFY(vistaDe(v, VistaPrevia::Grande)->isVisible());
         v.setTamanoVisible(VistaPrevia::Grande);
         QCOMPARE(spy.count(), 1);
         v.setTamanoVisible(VistaPrevia::Chico);

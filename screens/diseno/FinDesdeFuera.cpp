@@ -30,23 +30,19 @@ void alRecibir(int senal)
 }
 }
 
-void CerrarAlTerminar(QWidget& tablero)
+void AlTerminarDesdeFuera(QObject& dueno, std::function<void()> hacer)
 {
     if (aviso[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, aviso) != 0) {
         aviso[0] = aviso[1] = -1;
         return;  // without it the signals keep their default
     }
-    auto* n = new QSocketNotifier(aviso[1], QSocketNotifier::Read, &tablero);
-    QPointer<QWidget> t(&tablero);
-    QObject::connect(n, &QSocketNotifier::activated, n, [n, t] {
+    auto* n = new QSocketNotifier(aviso[1], QSocketNotifier::Read, &dueno);
+    QObject::connect(n, &QSocketNotifier::activated, n, [n, hacer = std::move(hacer)] {
         char c;
         (void)::read(aviso[1], &c, 1);
         n->setEnabled(false);
-        // The board closes as Alt+F4 closes it: its unload step writes the
-        // base and shows the closing screen. Shown or not yet (the title
-        // screen may still be up), the program then ends.
-        if (t)
-            t->close();
+        if (hacer)
+            hacer();
         QCoreApplication::exit(0);
     });
     struct sigaction a = {};
@@ -55,4 +51,16 @@ void CerrarAlTerminar(QWidget& tablero)
     a.sa_flags = SA_RESTART;
     for (int s : Senales)
         ::sigaction(s, &a, nullptr);
+}
+
+void CerrarAlTerminar(QWidget& tablero)
+{
+    // Shown or not yet (the title screen may still be up), the board closes
+    // as Alt+F4 closes it: its unload step writes the base and shows the
+    // closing screen. Then the program ends.
+    QPointer<QWidget> t(&tablero);
+    AlTerminarDesdeFuera(tablero, [t] {
+        if (t)
+            t->close();
+    });
 }
