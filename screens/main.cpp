@@ -68,11 +68,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsSet("ORVALIA_UNA_PREGUNTA"))
         QTimer::singleShot(0, &app, [&] { JugarUnaPregunta(portada, *tablero); });
     const int rc = app.exec();
-    // The board's unload step has written the base and the settings, and its
-    // last window is gone. What is left is letting go: the sound back-end's
-    // thread waits for GStreamer to take its pipelines down, which now and
-    // then takes seconds. Nobody waits for that: past a moment the process
-    // ends where it stands.
+    // The loop ends only once the board's unload step has returned: the base
+    // and the settings are written and the last window is gone. What is left
+    // is letting go, above all the sound thread, which waits up to three
+    // seconds for GStreamer to take its players down. Nobody is to wait for
+    // that: past a moment the process ends where it stands.
     std::thread([rc] {
         std::this_thread::sleep_for(std::chrono::milliseconds(FinTrasLaUltimaVentanaMs));
         std::fflush(nullptr);
