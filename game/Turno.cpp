@@ -58,6 +58,8 @@ qint16 Inicia(Modulo& m)
     return 1;
 }
 
+bool PuedeResponder(qint16 elegida) { return elegida >= 0 && elegida <= 3; }
+
 qint16 SiguientePregunta(Modulo& m)
 {
     Jugador& j = m.actual();

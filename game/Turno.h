@@ -45,6 +45,12 @@ void TerminaSiguienteJugador(Modulo& m, const Avance& a);
 // Start of a player's game: step 1, in the game. Returns the level, 1.
 qint16 Inicia(Modulo& m);
 
+// "Responder" is offered, and the player's confirming judges the question,
+// only while an answer is marked: every new question, also the one a skip
+// brings, starts without. (The countdown running out judges whatever is
+// marked, nothing marked being a wrong answer.)
+bool PuedeResponder(qint16 elegida);
+
 // The next-question step: the current player's step goes up by one; returns
 // the level of the new step.
 qint16 SiguientePregunta(Modulo& m);

@@ -40,10 +40,7 @@ Opciones::Opciones(Modulo& m, Almacen& a, EnlacesOpciones enlaces, QWidget* pare
     connect(c_.Check2[1], &QCheckBox::toggled, this, [this](bool b) { m_.jumpNext = b; });
     connect(c_.Check2[2], &QCheckBox::toggled, this, [this](bool b) { m_.noSoundAsk = b ? 1 : 0; });
     connect(c_.optTipoJuego[0], &QRadioButton::toggled, this, [this](bool b) { m_.ContinuousPlay = b; });
-    connect(c_.cmdReInitialize, &QPushButton::clicked, this, [this] {
-        if (enlaces_.barajar)
-            enlaces_.barajar();
-    });
+    connect(c_.cmdReInitialize, &QPushButton::clicked, this, &Opciones::Reinicializar);
     connect(c_.Command1, &QPushButton::clicked, this, [] { Ayuda::Mostrar(); });
     connect(c_.cmdOK, &QPushButton::clicked, this, &Opciones::Aceptar);
     connect(c_.cmdCancel, &QPushButton::clicked, this, &Opciones::reject);
@@ -95,6 +92,20 @@ void Opciones::Llenar()
         c_.frameTipoJuego->setEnabled(false);
     }
     c_.frameTiempo->setVisible(m_.FullMusicVersion);
+}
+
+// One click would wipe what every game so far has counted, and no closing
+// undoes it: asked first, and said when done.
+void Opciones::Reinicializar()
+{
+    if (!enlaces_.consulta.preguntar || !enlaces_.consulta.avisar)
+        enlaces_.consulta = ConsultaEnCajas(QStringLiteral("Reinicializar"));
+    if (!enlaces_.consulta.preguntar(this, QStringLiteral("¿Poner a cero el recuento de todas las preguntas?")))
+        return;
+    if (enlaces_.barajar)
+        enlaces_.barajar();
+    enlaces_.consulta.avisar(
+        this, QStringLiteral("Listo: el recuento de todas las preguntas está a cero y el lote, barajado de nuevo."));
 }
 
 void Opciones::Volumen()

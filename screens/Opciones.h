@@ -1,4 +1,5 @@
 #pragma once
+#include "Consulta.h"
 #include "DisenoOpciones.h"
 
 #include <QDialog>
@@ -15,14 +16,16 @@ struct EnlacesOpciones {
     std::function<bool()> inicioVisible;     // the board's cmdIniciar is shown
     std::function<void(int)> fijarSegundos;  // the countdown's TiempoLimite
     std::function<void(bool sala, bool juega)> aplicarPublico;  // the room of phones, as stored
+    Consulta consulta;                       // the reshuffle's question and news; empty: message boxes
 };
 
 // The options window: volume and silence, the sound and flow switches, the
 // game type, the question length, the players. The volume, the switches and
 // the game type act at once; "&Aceptar" stores everything, "&Cancelar" and the
 // close box nothing, and either way the mirrors are reloaded from the store on
-// closing, so what was only tried is undone. The reshuffle acts at once and
-// stays. The room of phones follows the store when the window closes: a port
+// closing, so what was only tried is undone. The reshuffle, which sets every
+// question's count to zero, is asked about first, acts at once and stays.
+// The room of phones follows the store when the window closes: a port
 // opened and phones joined are nothing to try out and take back.
 class Opciones : public QDialog {
     Q_OBJECT
@@ -43,6 +46,7 @@ private:
     void TeclaCuenta(const QString& caracter);
     void SaleCuenta();
     void HabilitarNombres(int cuenta);
+    void Reinicializar();
     void Aceptar();
     void Cerrar();
 

@@ -15,15 +15,17 @@ namespace {
 constexpr int px(int twips) { return twips / 15; }
 
 // Left, top, width, height of the six pictures, in twips; the files show at
-// their natural size, these sizes serve only while a file is missing.
+// their natural size, these sizes serve only while a file is missing. Every
+// scene ends above the title's word (drawn from 297 px down): the ark, the
+// tablets and the boat stood over it once.
 constexpr int kCajas[7][4] = {
     {0, 0, 0, 0},
     {60, 600, 1410, 2445},
     {1440, 600, 2205, 2910},
     {3540, 660, 3060, 2370},
-    {4080, 2400, 2535, 2700},
-    {3240, 3900, 2550, 1950},
-    {180, 2760, 2580, 3825},
+    {4080, 1560, 2535, 2700},
+    {3240, 2250, 2550, 1950},
+    {180, 720, 2580, 3540},
 };
 }
 
@@ -54,8 +56,8 @@ Portada::Portada(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWi
     label3_->setPalette(pal);
 
     // Stacked as the window lists them: the six pictures in front of the
-    // title and the label, so a scene is shown whole where it overlaps the
-    // title (the label is gone before the first scene shows).
+    // title and the label, so a picture of another size dropped in is still
+    // shown whole (the label is gone before the first scene shows).
     for (int k = 1; k <= 6; ++k)
         image1_[size_t(k)]->raise();
 

@@ -66,7 +66,10 @@ Tablero::Tablero(Modulo& m, Almacen& a, Dependencias d, QWidget* parent)
     HacerAccesible(*el_);
 
     connect(el_->cmdIniciar, &BotonImagen::clicked, this, &Tablero::cmdIniciar_Click);
-    connect(el_->cmdResponder, &BotonImagen::clicked, this, &Tablero::Confirmar);
+    connect(el_->cmdResponder, &BotonImagen::clicked, this, [this] {
+        if (Turno::PuedeResponder(elegida_))
+            Confirmar();
+    });
     connect(el_->cmdSigPreg, &BotonImagen::clicked, this, &Tablero::cmdSigPreg_Click);
     connect(el_->cmdRetira, &BotonImagen::clicked, this, &Tablero::cmdRetira_Click);
     connect(el_->cmdOpciones, &BotonImagen::clicked, this, &Tablero::cmdOpciones_Click);
@@ -285,6 +288,7 @@ void Tablero::MuestraPregunta()
     for (size_t k = 0; k < 4; ++k)
         el_->Resp1[k]->setCaption(qtn_->Respuesta(qint16(k)));
     elegida_ = -1;
+    el_->cmdResponder->hide();  // nothing marked yet, also after a skip
     el_->cmdSigPreg->hide();
     el_->cmdRetira->show();
     Toca(7);

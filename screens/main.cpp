@@ -12,7 +12,14 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+namespace {
+constexpr int FinTrasLaUltimaVentanaMs = 200;
+}
 
 // The title screen starts everything: its load step runs the start routine,
 // which loads the board; the board comes up after twelve seconds or a click.
@@ -60,5 +67,16 @@ int main(int argc, char** argv)
     }
     if (qEnvironmentVariableIsSet("ORVALIA_UNA_PREGUNTA"))
         QTimer::singleShot(0, &app, [&] { JugarUnaPregunta(portada, *tablero); });
-    return app.exec();
+    const int rc = app.exec();
+    // The loop ends only once the board's unload step has returned: the base
+    // and the settings are written and the last window is gone. What is left
+    // is letting go, above all the sound thread, which waits up to three
+    // seconds for GStreamer to take its players down. Nobody is to wait for
+    // that: past a moment the process ends where it stands.
+    std::thread([rc] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(FinTrasLaUltimaVentanaMs));
+        std::fflush(nullptr);
+        std::_Exit(rc);
+    }).detach();
+    return rc;
 }

@@ -37,7 +37,7 @@ void TstImagenesPortada::tamanos_data()
     QTest::newRow("NP3") << "NP3.jpg" << QByteArray("jpeg") << QSize(204, 158);
     QTest::newRow("NP4") << "NP4.jpg" << QByteArray("jpeg") << QSize(169, 180);
     QTest::newRow("NP5") << "NP5.jpg" << QByteArray("jpeg") << QSize(170, 130);
-    QTest::newRow("NP6") << "NP6.jpg" << QByteArray("jpeg") << QSize(172, 255);
+    QTest::newRow("NP6") << "NP6.jpg" << QByteArray("jpeg") << QSize(172, 236);
     QTest::newRow("Logo") << "Logo.jpg" << QByteArray("jpeg") << QSize(480, 320);
     QTest::newRow("Orvalia") << "Orvalia.gif" << QByteArray("gif") << QSize(406, 48);
 }

@@ -26,6 +26,8 @@ struct Banco {
     Modulo m;
     QList<qint16> volumenes;  // Volume at each "onto the players"
     int barajadas = 0;
+    bool siAlPreguntar = true;  // the players' answer to the reshuffle's question
+    QStringList pasos;          // the question, the reshuffle and the news, in order
     bool inicio = true;
     QList<int> segundos;
     std::unique_ptr<Opciones> o;
@@ -44,7 +46,17 @@ struct Banco {
     {
         EnlacesOpciones e;
         e.aplicarVolumen = [this] { volumenes << m.Volume; };
-        e.barajar = [this] { ++barajadas; };
+        e.barajar = [this] {
+            ++barajadas;
+            pasos << QStringLiteral("barajar");
+        };
+        e.consulta.preguntar = [this](QWidget* padre, const QString& p) {
+            pasos << (padre == o.get() ? p : QStringLiteral("<otra ventana>"));
+            return siAlPreguntar;
+        };
+        e.consulta.avisar = [this](QWidget* padre, const QString& a) {
+            pasos << (padre == o.get() ? a : QStringLiteral("<otra ventana>"));
+        };
         e.inicioVisible = [this] { return inicio; };
         e.fijarSegundos = [this](int s) { segundos << s; };
         o = std::make_unique<Opciones>(m, *a, e);
@@ -84,7 +96,8 @@ private slots:
     void interruptoresAlMomento();
     void tipoDeJuegoConUnJugador();
     void entrePreguntasSinJugadoresNiBarajar();
-    void barajarSobreviveCancelar();
+    void reinicializarPreguntaAntes_data();
+    void reinicializarPreguntaAntes();
     void duracion_data();
     void duracion();
     void aceptarGuardaTodo();
@@ -311,15 +324,31 @@ void TstOpciones::entrePreguntasSinJugadoresNiBarajar()
     QVERIFY(b.c().frameOpciones->isEnabled());
 }
 
-void TstOpciones::barajarSobreviveCancelar()
+void TstOpciones::reinicializarPreguntaAntes_data()
 {
+    const QString pregunta = QStringLiteral("¿Poner a cero el recuento de todas las preguntas?");
+    QTest::addColumn<bool>("si");
+    QTest::addColumn<QStringList>("pasos");
+    QTest::newRow("sí") << true
+                        << QStringList{pregunta, QStringLiteral("barajar"),
+                                       QStringLiteral("Listo: el recuento de todas las preguntas está a cero y el "
+                                                      "lote, barajado de nuevo.")};
+    QTest::newRow("no") << false << QStringList{pregunta};
+}
+
+// Asked first, said when done; what was done stays whatever closes the window.
+void TstOpciones::reinicializarPreguntaAntes()
+{
+    QFETCH(bool, si);
+    QFETCH(QStringList, pasos);
     Banco b;
+    b.siAlPreguntar = si;
     b.abrir();
     QTest::mouseClick(b.c().cmdReInitialize, Qt::LeftButton);
-    QCOMPARE(b.barajadas, 1);
-    QVERIFY(b.o->isVisible());  // no question, no message
+    QCOMPARE(b.pasos, pasos);
+    QVERIFY(b.o->isVisible());
     QTest::mouseClick(b.c().cmdCancel, Qt::LeftButton);
-    QCOMPARE(b.barajadas, 1);
+    QCOMPARE(b.barajadas, si ? 1 : 0);
 }
 
 void TstOpciones::duracion_data()

@@ -121,7 +121,10 @@ private slots:
         QCOMPARE(int(a.el().comod->Situation()), 3);
     }
 
-    void saltoTrasElegirEsSinRespuesta()
+    // A skip brings a question as every question comes: nothing marked and
+    // no "Responder", so Enter or R out of habit does not lose the game; the
+    // countdown running out still judges it.
+    void saltoTrasElegirEmpiezaSinMarcar()
     {
         ArnesTablero a;
         a.iniciar();
@@ -132,9 +135,17 @@ private slots:
         a.tecla(Qt::Key_N);
         QCOMPARE(a.sonidos, QList<int>{7});
         QCOMPARE(int(a.t->RespuestaElegida()), -1);
-        QVERIFY(a.el().cmdResponder->isVisible());  // left as it was
+        for (Resp* r : a.el().Resp1)
+            QCOMPARE(int(r->Situation()), 0);
+        QVERIFY(a.el().cmdResponder->isHidden());
         QCOMPARE(int(a.jugador().Escalon), 2);
-        a.responder();
+        a.tecla(Qt::Key_Return);
+        a.tecla(Qt::Key_R);
+        a.responder();  // a click that reaches the hidden button anyway
+        QVERIFY(a.mensajes.isEmpty());
+        QVERIFY(a.t->timer().Corriendo());
+        QVERIFY(a.el().Resp1[0]->isEnabled());
+        a.agotarTiempo();
         QCOMPARE(a.mensajes,
                  QStringList{QStringLiteral("¡Respuesta incorrecta!\n Perdiste, Jugador 0.\nNo has ganado ningún punto.")});
         QCOMPARE(a.marcasAlMensaje.count(3), 0);

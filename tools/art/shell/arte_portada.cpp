@@ -178,10 +178,12 @@ int main(int argc, char** argv)
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
+    // Each at the size the title screen shows it (screens/Portada), small
+    // enough to stay clear of the title's word where it is placed.
     using Pintor = QImage (*)(QSize);
     const struct { Pintor pintor; QSize tam; } escenas[] = {
         {Escenas::Rollo, {94, 163}},   {Escenas::Lampara, {147, 194}}, {Escenas::Paloma, {204, 158}},
-        {Escenas::Arca, {169, 180}},   {Escenas::Tablas, {170, 130}},  {Escenas::Barca, {172, 255}},
+        {Escenas::Arca, {169, 180}},   {Escenas::Tablas, {170, 130}},  {Escenas::Barca, {172, 236}},
     };
     bool bien = true;
     for (int k = 0; k < 6; ++k)
