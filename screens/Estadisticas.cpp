@@ -1,14 +1,25 @@
 #include "Estadisticas.h"
 
+#include "DisenoTablero.h"
 #include "Ventanas.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 double px(int twips) { return twips / 15.0; }
+constexpr QSize kDiseno(339, 300);  // 5085 x 4500 twips
+
+// An element's rectangle on a board of that inner size, as the resize step places it.
+QRect enTablero(int x, int y, int w, int h, QSize tablero)
+{
+    const float SW = float(tablero.width() * Diseno::TwipsPorPixel), SH = float(tablero.height() * Diseno::TwipsPorPixel);
+    return QRect(Diseno::pixeles(float(x) * SW / Diseno::Ancho), Diseno::pixeles(float(y) * SH / Diseno::Alto),
+                 Diseno::pixeles(float(w) * SW / Diseno::Ancho), Diseno::pixeles(float(h) * SH / Diseno::Alto));
+}
 const std::array<QColor, 4> kColores{QColor(255, 128, 128), QColor(255, 255, 0), QColor(0, 255, 255),
                                      QColor(0, 255, 0)};
 }
@@ -19,10 +30,61 @@ Estadisticas::Estadisticas(QWidget* parent)
 {
     setObjectName(QStringLiteral("Estadisticas"));
     setWindowTitle(QStringLiteral("Estadísticas"));
-    setFixedSize(339, 300);   // 5085 x 4500 twips
+    setFixedSize(kDiseno);
     Ventanas::FondoAzul(this);
     if (QScreen* pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().topLeft());
+}
+
+void Estadisticas::Situar()
+{
+    const QWidget* tablero = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!tablero)
+        return;
+    const QSize interior = tablero->size();
+    // The frame this window gets: its own once shown, else the board's.
+    const QWidget* conMarco = isVisible() && frameGeometry() != geometry() ? this : tablero;
+    const QRect fg = conMarco->frameGeometry(), g = conMarco->geometry();
+    const QMargins marco(g.left() - fg.left(), g.top() - fg.top(), fg.right() - g.right(), fg.bottom() - g.bottom());
+    auto conMarcoDe = [&](QRect cliente) { return cliente.marginsAdded(marco); };
+
+    // Name and question (with the name's whole row), countdown, answers: in board coordinates.
+    const QList<QRect> tapar{enTablero(2820, 0, Diseno::Ancho - 2820, 660 + 2760, interior),
+                             enTablero(4508, 3450, 1695, 975, interior),
+                             enTablero(0, 4560, Diseno::Ancho, Diseno::Alto - 4560, interior)};
+    auto tapaAlgo = [&](QRect ventana) {
+        const QRect enTab(tablero->mapFromGlobal(ventana.topLeft()), ventana.size());
+        for (const QRect& r : tapar)
+            if (enTab.intersects(r.adjusted(-Diseno::Holgura, -Diseno::Holgura, Diseno::Holgura, Diseno::Holgura)))
+                return true;
+        return false;
+    };
+
+    const double crece = Diseno::crecimientoDe(tablero);
+    QSize tam = (QSizeF(kDiseno) * crece).toSize();
+    QPoint donde;
+    const QScreen* pantalla = tablero->screen();
+    const QPoint arriba = pantalla ? pantalla->availableGeometry().topLeft() : QPoint();
+    const QRect esquina(arriba + QPoint(marco.left(), marco.top()), tam);
+    if (!tapaAlgo(conMarcoDe(esquina))) {
+        donde = esquina.topLeft();  // where the design puts it
+    } else {
+        // Over the centre picture, above the lifelines, left of the question.
+        const QRect hueco = enTablero(0, 0, 2820, 3840, interior)
+                                .adjusted(Diseno::Holgura, Diseno::Holgura, -Diseno::Holgura, -Diseno::Holgura)
+                                .marginsRemoved(marco);
+        const double e = std::min({crece, double(hueco.width()) / kDiseno.width(), double(hueco.height()) / kDiseno.height()});
+        tam = (QSizeF(kDiseno) * qMax(0.3, e)).toSize();
+        donde = tablero->mapToGlobal(hueco.topLeft());
+    }
+    setFixedSize(tam);
+    move(donde - QPoint(marco.left(), marco.top()));
+}
+
+void Estadisticas::showEvent(QShowEvent* e)
+{
+    Situar();
+    QDialog::showEvent(e);
 }
 
 void Estadisticas::Llenar(qint16 nivel, qint16 correcta, Azar& azar)
@@ -54,6 +116,8 @@ void Estadisticas::paintEvent(QPaintEvent* e)
     QDialog::paintEvent(e);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in the design's twips at whatever size the window has.
+    p.scale(double(width()) / kDiseno.width(), double(height()) / kDiseno.height());
 
     const QFont fuenteLeyenda = Ventanas::Fuente(QStringLiteral("Trebuchet MS"), 12);
     const QFont fuenteLetra = Ventanas::Fuente(QStringLiteral("Trebuchet MS"), 14.25);

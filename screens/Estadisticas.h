@@ -4,7 +4,11 @@
 
 #include <QDialog>
 
-// The poll chart, modeless: four bars in the answers' colours.
+// The poll chart, modeless: four bars in the answers' colours. Shown over a
+// board it stands where it covers none of the name, the question, the
+// answers or the countdown: at the screen's top-left corner when that is
+// clear of them, else over the centre picture, smaller if it must be; over
+// a board past twice its design size it grows with the board.
 class Estadisticas : public QDialog {
     Q_OBJECT
 public:
@@ -13,6 +17,9 @@ public:
     // The chart of given weights; all zero leaves the chart as it stands.
     void MuestraPesos(const Encuesta::Pesos& pesos);
     const Encuesta::Grafico& Grafico() const { return grafico_; }
+    // Size and place for the board it comes over (its parent); the board's
+    // own frame stands in for this window's until it has one.
+    void Situar();
 
 signals:
     // A key that produced a character, upper-cased, Shift = 0. The board
@@ -20,6 +27,7 @@ signals:
     void Tecla(int keyCode, int shift);
 
 protected:
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
