@@ -1,5 +1,7 @@
 #include "Estadisticas.h"
 
+#include "Arrastre.h"
+#include "BotonImagen.h"
 #include "DisenoTablero.h"
 #include "Ventanas.h"
 
@@ -25,15 +27,45 @@ const std::array<QColor, 4> kColores{QColor(255, 128, 128), QColor(255, 255, 0),
 }
 
 Estadisticas::Estadisticas(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      grafico_(Encuesta::Inicial())
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), grafico_(Encuesta::Inicial())
 {
     setObjectName(QStringLiteral("Estadisticas"));
     setWindowTitle(QStringLiteral("Estadísticas"));
     setFixedSize(kDiseno);
     Ventanas::FondoAzul(this);
+    auto* arrastre = new Arrastre(this);
+    arrastre->agrega(this);
+    cerrar_ = new BotonImagen(QPixmap(), this);
+    cerrar_->setObjectName(QStringLiteral("cerrar"));
+    cerrar_->setToolTip(QStringLiteral("cerrar"));
+    cerrar_->setAccessibleName(QStringLiteral("Cerrar"));
+    connect(cerrar_, &BotonImagen::clicked, this, &QDialog::reject);
+    ponCerrar();
     if (QScreen* pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().topLeft());
+}
+
+// The close box in the top-right corner: a gold cross on dark red, drawn at the window's size.
+void Estadisticas::ponCerrar()
+{
+    const double e = double(width()) / kDiseno.width();
+    const int lado = qMax(8, qRound(16 * e));
+    const qreal dpr = devicePixelRatioF();
+    QPixmap px(qRound(lado * dpr), qRound(lado * dpr));
+    px.setDevicePixelRatio(dpr);
+    px.fill(Qt::transparent);
+    QPainter p(&px);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(255, 204, 48), qMax(1.0, lado / 14.0)));
+    p.setBrush(QColor(128, 10, 10));
+    p.drawRoundedRect(QRectF(0.5, 0.5, lado - 1.0, lado - 1.0), lado / 5.0, lado / 5.0);
+    p.setPen(QPen(QColor(255, 204, 48), qMax(1.5, lado / 8.0), Qt::SolidLine, Qt::RoundCap));
+    const double m = lado * 0.3;
+    p.drawLine(QPointF(m, m), QPointF(lado - m, lado - m));
+    p.drawLine(QPointF(lado - m, m), QPointF(m, lado - m));
+    p.end();
+    cerrar_->ponerImagen(px);
+    cerrar_->move(width() - lado - qRound(2 * e), qRound(2 * e));
 }
 
 void Estadisticas::Situar()
@@ -42,10 +74,7 @@ void Estadisticas::Situar()
     if (!tablero)
         return;
     const QSize interior = tablero->size();
-    // The frame this window gets: its own once shown, else the board's.
-    const QWidget* conMarco = isVisible() && frameGeometry() != geometry() ? this : tablero;
-    const QRect fg = conMarco->frameGeometry(), g = conMarco->geometry();
-    const QMargins marco(g.left() - fg.left(), g.top() - fg.top(), fg.right() - g.right(), fg.bottom() - g.bottom());
+    const QMargins marco;  // borderless: no frame of the window manager's
     auto conMarcoDe = [&](QRect cliente) { return cliente.marginsAdded(marco); };
 
     // Name and question (with the name's whole row), countdown, answers: in board coordinates.
@@ -66,8 +95,10 @@ void Estadisticas::Situar()
     const QScreen* pantalla = tablero->screen();
     const QPoint arriba = pantalla ? pantalla->availableGeometry().topLeft() : QPoint();
     const QRect esquina(arriba + QPoint(marco.left(), marco.top()), tam);
-    if (!tapaAlgo(conMarcoDe(esquina))) {
-        donde = esquina.topLeft();  // where the design puts it
+    // The design's corner, while the board leaves it free (a board filling
+    // the screen would have its title bar covered there).
+    if (!tapaAlgo(conMarcoDe(esquina)) && !conMarcoDe(esquina).intersects(tablero->frameGeometry())) {
+        donde = esquina.topLeft();
     } else {
         // Over the centre picture, above the lifelines, left of the question.
         const QRect hueco = enTablero(0, 0, 2820, 3840, interior)
@@ -79,6 +110,7 @@ void Estadisticas::Situar()
     }
     setFixedSize(tam);
     move(donde - QPoint(marco.left(), marco.top()));
+    ponCerrar();
 }
 
 void Estadisticas::showEvent(QShowEvent* e)
@@ -116,8 +148,13 @@ void Estadisticas::paintEvent(QPaintEvent* e)
     QDialog::paintEvent(e);
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
+    Ventanas::MarcoDorado(p, rect());
     // Drawn in the design's twips at whatever size the window has.
     p.scale(double(width()) / kDiseno.width(), double(height()) / kDiseno.height());
+    // The title, in the strip above the tallest bar and its caption.
+    p.setPen(QColor(255, 204, 48));
+    p.setFont(Ventanas::Fuente(QStringLiteral("Trebuchet MS"), 9));
+    p.drawText(QRectF(px(120), px(30), px(3600), px(240)), Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
 
     const QFont fuenteLeyenda = Ventanas::Fuente(QStringLiteral("Trebuchet MS"), 12);
     const QFont fuenteLetra = Ventanas::Fuente(QStringLiteral("Trebuchet MS"), 14.25);

@@ -4,7 +4,10 @@
 
 #include <QDialog>
 
-// The poll chart, modeless: four bars in the answers' colours. Shown over a
+// The poll chart, modeless: four bars in the answers' colours. A borderless
+// navy window with a gold frame like the game's others, its title and a
+// close box drawn in its top strip (above the tallest bar), so no window
+// manager adds minimise or maximise boxes to it. Shown over a
 // board it stands where it covers none of the name, the question, the
 // answers or the countdown: at the screen's top-left corner when that is
 // clear of them, else over the centre picture, smaller if it must be; over
@@ -17,8 +20,7 @@ public:
     // The chart of given weights; all zero leaves the chart as it stands.
     void MuestraPesos(const Encuesta::Pesos& pesos);
     const Encuesta::Grafico& Grafico() const { return grafico_; }
-    // Size and place for the board it comes over (its parent); the board's
-    // own frame stands in for this window's until it has one.
+    // Size and place for the board it comes over (its parent).
     void Situar();
 
 signals:
@@ -32,5 +34,8 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void ponCerrar();
+
     Encuesta::Grafico grafico_;
+    class BotonImagen* cerrar_ = nullptr;
 };

@@ -310,7 +310,8 @@ private slots:
     }
 
     // The poll comes up where it covers none of the name, the question, the
-    // answers or the countdown, and offers no minimise or maximise box.
+    // answers or the countdown, and has no frame of the window manager's,
+    // whose minimise and maximise boxes it has no use for.
     void encuestaNoTapa_data()
     {
         QTest::addColumn<QSize>("interior");
@@ -341,6 +342,7 @@ private slots:
         for (const auto& [nombre, r] : tapables)
             QVERIFY2(!ventana.intersects(r), nombre);
         QVERIFY(encuesta.width() >= 339 / 2);  // still a chart one can read
+        QVERIFY(encuesta.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!(encuesta.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
 
