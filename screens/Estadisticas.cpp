@@ -73,43 +73,24 @@ void Estadisticas::Situar()
     const QWidget* tablero = parentWidget() ? parentWidget()->window() : nullptr;
     if (!tablero)
         return;
-    const QSize interior = tablero->size();
-    const QMargins marco;  // borderless: no frame of the window manager's
-    auto conMarcoDe = [&](QRect cliente) { return cliente.marginsAdded(marco); };
-
-    // Name and question (with the name's whole row), countdown, answers: in board coordinates.
-    const QList<QRect> tapar{enTablero(2820, 0, Diseno::Ancho - 2820, 660 + 2760, interior),
-                             enTablero(4508, 3450, 1695, 975, interior),
-                             enTablero(0, 4560, Diseno::Ancho, Diseno::Alto - 4560, interior)};
-    auto tapaAlgo = [&](QRect ventana) {
-        const QRect enTab(tablero->mapFromGlobal(ventana.topLeft()), ventana.size());
-        for (const QRect& r : tapar)
-            if (enTab.intersects(r.adjusted(-Diseno::Holgura, -Diseno::Holgura, Diseno::Holgura, Diseno::Holgura)))
-                return true;
-        return false;
-    };
-
     const double crece = Diseno::crecimientoDe(tablero);
     QSize tam = (QSizeF(kDiseno) * crece).toSize();
-    QPoint donde;
     const QScreen* pantalla = tablero->screen();
-    const QPoint arriba = pantalla ? pantalla->availableGeometry().topLeft() : QPoint();
-    const QRect esquina(arriba + QPoint(marco.left(), marco.top()), tam);
-    // The design's corner, while the board leaves it free (a board filling
-    // the screen would have its title bar covered there).
-    if (!tapaAlgo(conMarcoDe(esquina)) && !conMarcoDe(esquina).intersects(tablero->frameGeometry())) {
-        donde = esquina.topLeft();
-    } else {
-        // Over the centre picture, above the lifelines, left of the question.
-        const QRect hueco = enTablero(0, 0, 2820, 3840, interior)
-                                .adjusted(Diseno::Holgura, Diseno::Holgura, -Diseno::Holgura, -Diseno::Holgura)
-                                .marginsRemoved(marco);
-        const double e = std::min({crece, double(hueco.width()) / kDiseno.width(), double(hueco.height()) / kDiseno.height()});
+    QPoint donde = pantalla ? pantalla->availableGeometry().topLeft() : QPoint();
+    // The design's corner of the screen while the board leaves it free; on a
+    // board that reaches it (one filling the screen) over the centre picture,
+    // above the lifelines and left of the name and the question, smaller if
+    // it must be, so that it covers none of them, the countdown or the answers.
+    if (QRect(donde, tam).intersects(tablero->frameGeometry())) {
+        const int h = Diseno::Holgura;
+        const QRect hueco = enTablero(0, 0, 2820, 3840, tablero->size()).adjusted(h, h, -h, -h);
+        const double e = std::min({crece, double(hueco.width()) / kDiseno.width(),
+                                   double(hueco.height()) / kDiseno.height()});
         tam = (QSizeF(kDiseno) * qMax(0.3, e)).toSize();
         donde = tablero->mapToGlobal(hueco.topLeft());
     }
     setFixedSize(tam);
-    move(donde - QPoint(marco.left(), marco.top()));
+    move(donde);
     ponCerrar();
 }
 
