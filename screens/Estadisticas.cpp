@@ -41,6 +41,8 @@ Estadisticas::Estadisticas(QWidget* parent)
     cerrar_->setAccessibleName(QStringLiteral("Cerrar"));
     connect(cerrar_, &BotonImagen::clicked, this, &QDialog::reject);
     ponCerrar();
+    if (parent)
+        parent->window()->installEventFilter(this);
     if (QScreen* pantalla = QGuiApplication::primaryScreen())
         move(pantalla->availableGeometry().topLeft());
 }
@@ -92,6 +94,13 @@ void Estadisticas::Situar()
     setFixedSize(tam);
     move(donde);
     ponCerrar();
+}
+
+bool Estadisticas::eventFilter(QObject* o, QEvent* e)
+{
+    if (isVisible() && (e->type() == QEvent::Resize || e->type() == QEvent::Move))
+        Situar();
+    return QDialog::eventFilter(o, e);
 }
 
 void Estadisticas::showEvent(QShowEvent* e)

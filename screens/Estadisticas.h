@@ -20,7 +20,8 @@ public:
     // The chart of given weights; all zero leaves the chart as it stands.
     void MuestraPesos(const Encuesta::Pesos& pesos);
     const Encuesta::Grafico& Grafico() const { return grafico_; }
-    // Size and place for the board it comes over (its parent).
+    // Size and place for the board it comes over (its parent); done again
+    // while it is open whenever the board is resized or moved.
     void Situar();
 
 signals:
@@ -30,6 +31,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 

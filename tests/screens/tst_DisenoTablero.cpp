@@ -342,6 +342,10 @@ private slots:
         for (const auto& [nombre, r] : tapables)
             QVERIFY2(!ventana.intersects(r), nombre);
         QVERIFY(encuesta.width() >= 339 / 2);  // still a chart one can read
+        // Maximised or restored while it is open, it finds its place again.
+        tamanoInterior(a, 714, 508);
+        const QRect otra(a.t->mapFromGlobal(encuesta.frameGeometry().topLeft()), encuesta.frameGeometry().size());
+        QVERIFY2(!otra.intersects(enTablero(e.lblJugador, e.lblJugador->rect())), "after a resize");
         QVERIFY(encuesta.windowFlags() & Qt::FramelessWindowHint);
         QVERIFY(!(encuesta.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     }
