@@ -2,6 +2,7 @@
 
 #include "Colores.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -13,12 +14,18 @@ const QColor kOro = Colores::Oro;
 const QColor kOroClaro(255, 236, 150);
 const QColor kOroOscuro(176, 122, 10);
 
-QPixmap lienzo(int w, int h, const QColor& fondo)
+// A canvas of w x h at the given scale and the screen's density; its painter draws in the w x h
+// coordinates of scale 1.
+QPixmap lienzo(int w, int h, const QColor& fondo, double escala)
 {
-    QPixmap px(w, h);
+    const double dpr = qGuiApp->devicePixelRatio();
+    QPixmap px(qRound(w * escala * dpr), qRound(h * escala * dpr));
+    px.setDevicePixelRatio(dpr);
     px.fill(fondo);
     return px;
 }
+
+void aEscala(QPainter& p, double escala) { p.scale(escala, escala); }
 
 QLinearGradient oroVertical(double top, double bottom)
 {
@@ -39,10 +46,11 @@ QFont negrita(const QString& familia, int pixeles)
 }
 }
 
-QPixmap Carita(Cara cara)
+QPixmap Carita(Cara cara, double escala)
 {
-    QPixmap px = lienzo(32, 32, kAzul);
+    QPixmap px = lienzo(32, 32, kAzul, escala);
     QPainter p(&px);
+    aEscala(p, escala);
     p.setRenderHint(QPainter::Antialiasing);
 
     QRadialGradient piel(QPointF(12, 10), 20);
@@ -104,11 +112,12 @@ QPixmap Carita(Cara cara)
     return px;
 }
 
-QPixmap Tira()
+QPixmap Tira(double escala)
 {
     const int w = 370, h = 9;
-    QPixmap px = lienzo(w, h, kAzul);
+    QPixmap px = lienzo(w, h, kAzul, escala);
     QPainter p(&px);
+    aEscala(p, escala);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(oroVertical(0, h));
@@ -127,11 +136,12 @@ QPixmap Tira()
     return px;
 }
 
-QPixmap BotonCerrar()
+QPixmap BotonCerrar(double escala)
 {
     const int w = 91, h = 25;
-    QPixmap px = lienzo(w, h, kAzul);
+    QPixmap px = lienzo(w, h, kAzul, escala);
     QPainter p(&px);
+    aEscala(p, escala);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient rojo(0, 0, 0, h);
     rojo.setColorAt(0, QColor(170, 28, 28));
@@ -155,11 +165,12 @@ QPixmap BotonCerrar()
     return px;
 }
 
-QPixmap BannerPosiciones()
+QPixmap BannerPosiciones(double escala)
 {
     const int w = 378, h = 63;
-    QPixmap px = lienzo(w, h, kAzul);
+    QPixmap px = lienzo(w, h, kAzul, escala);
     QPainter p(&px);
+    aEscala(p, escala);
     p.setRenderHint(QPainter::Antialiasing);
 
     // The ribbon: a band with folded, notched tails behind the words.

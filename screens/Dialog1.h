@@ -5,6 +5,7 @@
 class QLabel;
 
 // The game's own modal message box: a few gold lines beside a face, on navy.
+// Over a board past twice its design size it grows with the board.
 class Dialog1 : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    int px(int twips) const;  // design twips at the window's size
+
+    double escala_ = 1.0;     // the growth of the board it comes over
     std::array<QLabel*, 4> caras_{};
     QLabel* mensaje_ = nullptr;
 };

@@ -19,7 +19,7 @@ using namespace Diseno;
 
 QRect rectDiseno(int x, int y, int w, int h) { return {pixeles(x), pixeles(y), pixeles(w), pixeles(h)}; }
 
-QLabel* etiqueta(QWidget* padre, const QString& texto, const char* color, QRect r, const QFont& f)
+EtiquetaNombre* etiqueta(QWidget* padre, const QString& texto, const char* color, QRect r, const QFont& f)
 {
     auto* l = new EtiquetaNombre(texto, padre);  // a name too long for its place ends in "…"
     l->setStyleSheet(QStringLiteral("color:%1;background:transparent").arg(QLatin1String(color)));
@@ -40,13 +40,33 @@ QPixmap imagenDiseno(Imagen i, QSize tam)
     return p;
 }
 
+// The picture of the set drawn nearest below the size wanted (device pixels
+// per picture pixel), falling back to smaller drawings and at last to the
+// set's own file; null when none can be read. Shown at the board's growth
+// at most, sharp on a dense screen where a drawing large enough exists.
+QPixmap imagenDelJuego(Imagen i, bool grande, double crece, double dpr)
+{
+    const auto& pasos = pasosImagen();
+    for (int k = int(pasos.size()) - 1; k >= -1; --k) {
+        const int paso = k < 0 ? 100 : pasos[size_t(k)];
+        if (paso > pasoPara(crece * dpr))
+            continue;
+        QPixmap p(RutaPrograma(archivoImagen(i, grande, paso)));
+        if (p.isNull())
+            continue;
+        p.setDevicePixelRatio(qMax(1.0, paso / (100.0 * crece)));
+        return p;
+    }
+    return {};
+}
+
 const char* const kAmbar = "#ffcc30";
 }  // namespace
 
 // The resources live in a static library: pull them in explicitly.
 static void iniciarRecursos() { Q_INIT_RESOURCE(tablero); }
 
-ElementosTablero::ElementosTablero(QWidget* t)
+ElementosTablero::ElementosTablero(QWidget* t) : tablero_(t)
 {
     iniciarRecursos();
     Borde = new QFrame(t);
@@ -121,6 +141,10 @@ ElementosTablero::ElementosTablero(QWidget* t)
     cmdRetira->move(pixeles(7800), 0);
     cmdRetira->ponerImagen(imagenDiseno(ImgReti, {186, 40}));
     cmdRetira->hide();
+
+    // A long name runs on into the empty row beside it.
+    lblJugador->setVecinos({cmdOpciones, Puntos1});
+    lblNextPlayer->setVecinos({cmdRetira});
 }
 
 QWidget* ElementosTablero::elemento(Elemento e) const
@@ -147,25 +171,29 @@ QWidget* ElementosTablero::elemento(Elemento e) const
     return nullptr;
 }
 
-void ElementosTablero::cargarImagenes(bool grande)
+void ElementosTablero::cargarImagenes(bool grande, double crece)
 {
+    const double dpr = tablero_->devicePixelRatioF();
     BotonImagen* botones[] = {cmdIniciar, cmdOpciones, cmdResponder, cmdRetira, cmdSigPreg};
     const Imagen archivos[] = {ImgInic, ImgOpci, ImgResp, ImgReti, ImgSigu};
     for (size_t i = 0; i < 5; ++i)
-        botones[i]->cargar(RutaPrograma(archivoImagen(archivos[i], grande)));
-    const QPixmap centro(RutaPrograma(archivoImagen(ImgCent, grande)));
+        botones[i]->ponerImagen(imagenDelJuego(archivos[i], grande, crece, dpr));
+    const QPixmap centro = imagenDelJuego(ImgCent, grande, crece, dpr);
     if (!centro.isNull()) {
         Image1->setPixmap(centro);
-        Image1->resize(centro.size());
+        Image1->resize(centro.deviceIndependentSize().toSize());
     }
 }
 
-void ElementosTablero::fijarFuentes(bool grande)
+void ElementosTablero::fijarFuentes(bool grande, double crece)
 {
     const Fuentes f = fuentes(grande);
-    auto tamano = [](QLabel* l, int puntos) {
+    auto tamano = [crece](QLabel* l, int puntos) {
         QFont fuente = l->font();
-        fuente.setPointSize(puntos);
+        if (crece > 1.0)
+            fuente.setPointSizeF(puntos * crece);
+        else
+            fuente.setPointSize(puntos);
         l->setFont(fuente);
     };
     tamano(txtPregunta, f.pregunta);
@@ -176,10 +204,22 @@ void ElementosTablero::fijarFuentes(bool grande)
 void ElementosTablero::Aplicar(int anchoTwips, int altoTwips)
 {
     const bool grande = juegoGrande(anchoTwips);
-    cargarImagenes(grande);
-    fijarFuentes(grande);
     const float SW = float(anchoTwips);
     const float SH = float(altoTwips);
+    const double crece = crecimiento(SW, SH);
+    cargarImagenes(grande, crece);
+    fijarFuentes(grande, crece);
+    // Set before the placing, so each control lays itself out at its new size once.
+    for (Resp* r : Resp1)
+        r->setEscala(escalaRespuestas(SW, SH));
+    comod->setEscala(escalaComodines(SW, SH));
     for (const Fila& f : tabla())
         Coloca(elemento(f.elemento), f.x, f.y, f.w, f.h, SW, SH);
+    // The ladder keeps its design height up to twice the design, then grows;
+    // on a board lower than the design it ends above the answers instead of
+    // running into B's bar.
+    const int sobreRespuestas = Resp1[1]->y() - Puntos1->y() - Holgura;
+    Puntos1->resize(Puntos1->width(), qMax(0, qMin(pixeles(float(4275 * crece)), sobreRespuestas)));
+    lblJugador->Colocado();
+    lblNextPlayer->Colocado();
 }

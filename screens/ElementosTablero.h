@@ -1,5 +1,6 @@
 #pragma once
 #include "DisenoTablero.h"
+#include "EtiquetaNombre.h"
 
 #include <array>
 
@@ -22,12 +23,15 @@ public:
     // The resize step for an inner size in twips: picture set, pictures
     // read again from their files, fonts, placements. Each action stands
     // alone: a picture that cannot be read is skipped and keeps the old one.
+    // Past twice the design everything drawn grows with the board
+    // (Diseno::crecimiento): the pictures from their larger files, the
+    // fonts, the answer bars, the lifeline row and the ladder.
     void Aplicar(int anchoTwips, int altoTwips);
 
     QFrame* Borde;
     QLabel* Image1;
     QLabel* Label2;
-    QLabel* lblJugador;
+    EtiquetaNombre* lblJugador;
     QLabel* txtPregunta;
     BotonImagen* cmdIniciar;
     BotonImagen* cmdOpciones;
@@ -36,13 +40,15 @@ public:
     Comod* comod;
     Cronova::Timer* Timer1;
     QWidget* znBot;
-    QLabel* lblNextPlayer;
+    EtiquetaNombre* lblNextPlayer;
     BotonImagen* cmdResponder;
     BotonImagen* cmdSigPreg;
     BotonImagen* cmdRetira;
 
 private:
     QWidget* elemento(Diseno::Elemento e) const;
-    void cargarImagenes(bool grande);
-    void fijarFuentes(bool grande);
+    void cargarImagenes(bool grande, double crece);
+    void fijarFuentes(bool grande, double crece);
+
+    QWidget* tablero_;
 };

@@ -4,7 +4,14 @@
 
 #include <QDialog>
 
-// The poll chart, modeless: four bars in the answers' colours.
+// The poll chart, modeless: four bars in the answers' colours. A borderless
+// navy window with a gold frame like the game's others, its title and a
+// close box drawn in its top strip (above the tallest bar), so no window
+// manager adds minimise or maximise boxes to it. Shown over a
+// board it stands where it covers none of the name, the question, the
+// answers or the countdown: at the screen's top-left corner when that is
+// clear of them, else over the centre picture, smaller if it must be; over
+// a board past twice its design size it grows with the board.
 class Estadisticas : public QDialog {
     Q_OBJECT
 public:
@@ -15,6 +22,10 @@ public:
     const Encuesta::Grafico& Grafico() const { return grafico_; }
     const QString& Votos() const { return votos_; }
     bool EsperaVotos() const { return esperaVotos_; }
+
+    // Size and place for the board it comes over (its parent); done again
+    // while it is open whenever the board is resized or moved.
+    void Situar();
 
 public slots:
     // While the room votes: the count over the chart, whose bars wait for
@@ -27,11 +38,16 @@ signals:
     void Tecla(int keyCode, int shift);
 
 protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
 
 private:
+    void ponCerrar();
+
     Encuesta::Grafico grafico_;
     QString votos_;
     bool esperaVotos_ = false;
+    class BotonImagen* cerrar_ = nullptr;
 };

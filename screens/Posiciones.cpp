@@ -4,6 +4,7 @@
 #include "Arte.h"
 #include "BotonImagen.h"
 #include "Clasificacion.h"
+#include "DisenoTablero.h"
 #include "EtiquetaNombre.h"
 #include "Ventanas.h"
 
@@ -12,7 +13,6 @@
 #include <QPainter>
 
 namespace {
-constexpr int px(int twips) { return (twips + 7) / 15; }
 constexpr std::array<int, Modulo::MaxJugadores> kTopes{1260, 1620, 1980, 2340, 2700, 3120};
 constexpr int kSonidoPosiciones = 6;
 }
@@ -20,22 +20,25 @@ constexpr int kSonidoPosiciones = 6;
 Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
 {
+    const double e = Diseno::crecimientoDe(parent);
+    // Twips of the design, 15 to a pixel, times the growth of the board.
+    auto px = [e](int twips) { return e == 1.0 ? (twips + 7) / 15 : qRound(twips * e / 15); };
     setObjectName(QStringLiteral("Posiciones"));
     setFixedSize(px(6615), px(4065));
     Ventanas::FondoAzul(this);
 
     auto* banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("Image1"));
-    banner->setPixmap(Arte::BannerPosiciones());
-    banner->setGeometry(px(420), px(120), 378, 63);
+    banner->setPixmap(Arte::BannerPosiciones(e));
+    banner->setGeometry(px(420), px(120), qRound(378 * e), qRound(63 * e));
 
     auto* arrastre = new Arrastre(this);
     arrastre->agrega(this);
 
-    const QFont fuente = Ventanas::Fuente(QStringLiteral("Tahoma"), 14.25);
+    const QFont fuente = Ventanas::Fuente(QStringLiteral("Tahoma"), 14.25 * e);
     const QString estilo = QStringLiteral("color: rgb(255,204,48); background: transparent;");
     for (int i = 0; i < Modulo::MaxJugadores; ++i) {
-        QLabel* nombre = new EtiquetaNombre(QString(), this);  // a long name ends in "…"
+        auto* nombre = new EtiquetaNombre(QString(), this);  // a long name ends in "…"
         nombre->setObjectName(QStringLiteral("Tabla_%1").arg(i));
         nombre->setGeometry(px(420), px(kTopes[size_t(i)]), px(3975), px(435));
         nombre->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -43,7 +46,7 @@ Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidge
         pts->setObjectName(QStringLiteral("Puntos_%1").arg(i));
         pts->setGeometry(px(4800), px(kTopes[size_t(i)]), px(1275), px(435));
         pts->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        for (QLabel* l : {nombre, pts}) {
+        for (QLabel* l : {static_cast<QLabel*>(nombre), pts}) {
             l->setFont(fuente);
             l->setStyleSheet(estilo);
             l->hide();
@@ -53,7 +56,7 @@ Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidge
         puntos_[size_t(i)] = pts;
     }
 
-    auto* cerrar = new BotonImagen(Arte::BotonCerrar(), this);
+    auto* cerrar = new BotonImagen(Arte::BotonCerrar(e), this);
     cerrar->setObjectName(QStringLiteral("cmdClose"));
     cerrar->setAccessibleName(QStringLiteral("Cerrar"));
     cerrar->move(px(5160), px(3600));
@@ -65,6 +68,10 @@ Posiciones::Posiciones(const Modulo& m, std::function<void(qint32)> toca, QWidge
     for (int i = 0; i < puestos.size() && i < Modulo::MaxJugadores; ++i) {
         tabla_[size_t(i)]->setText(puestos[i].nombre);
         puntos_[size_t(i)]->setText(puestos[i].puntos);
+        // A long name runs on to the points, which stand at the row's right end.
+        QLabel* pts = puntos_[size_t(i)];
+        tabla_[size_t(i)]->setBordeLibre(pts->x() + pts->width() - pts->fontMetrics().horizontalAdvance(pts->text()));
+        tabla_[size_t(i)]->Colocado();
         tabla_[size_t(i)]->show();
         puntos_[size_t(i)]->show();
     }

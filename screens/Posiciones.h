@@ -5,9 +5,11 @@
 #include <array>
 #include <functional>
 
+class EtiquetaNombre;
 class QLabel;
 
-// The standings at the end of a match, modal; filled when built.
+// The standings at the end of a match, modal; filled when built. Over a
+// board past twice its design size it grows with the board.
 class Posiciones : public QDialog {
     Q_OBJECT
 public:
@@ -20,6 +22,6 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    std::array<QLabel*, Modulo::MaxJugadores> tabla_{};
+    std::array<EtiquetaNombre*, Modulo::MaxJugadores> tabla_{};
     std::array<QLabel*, Modulo::MaxJugadores> puntos_{};
 };

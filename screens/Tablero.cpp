@@ -138,7 +138,6 @@ Estadisticas& Tablero::CargarEstadisticas()
 {
     if (!est_) {
         est_ = new Estadisticas(this);
-        est_->setWindowFlag(Qt::Tool);
         connect(est_.data(), &Estadisticas::Tecla, this, [this](int codigo, int mayus) {
             activateWindow();
             setFocus();

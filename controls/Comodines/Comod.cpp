@@ -20,7 +20,8 @@ const char* const Consejos[3] = {"ver estadísticas", "salta a otra pregunta", "
 constexpr int IzquierdaChica[3] = {0, 585, 1170};
 constexpr int IzquierdaGrande[3] = {0, 840, 1680};
 
-int enPixeles(int twips) { return qRound(double(twips) / TwipsPorPixel); }
+int enPixeles(double twips) { return qRound(twips / TwipsPorPixel); }
+constexpr int LadoChico = 37, LadoGrande = 53;
 
 QColor desdeBGR(qint32 c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
@@ -35,7 +36,7 @@ Comod::Comod(QWidget* parent) : QWidget(parent) {
         const QString recurso = QStringLiteral(":/Comodines/arte/%1_%2.svg")
                                     .arg(QLatin1String(Motivos[k]),
                                          usado ? QStringLiteral("usado") : QStringLiteral("disponible"));
-        auto* img = new ImagenComodin(recurso, grande ? 53 : 37, this);
+        auto* img = new ImagenComodin(recurso, grande ? LadoGrande : LadoChico, this);
         tops_[i] = grande ? FueraDeVista : 0;
         img->move(enPixeles(grande ? IzquierdaGrande[k] : IzquierdaChica[k]), enPixeles(tops_[i]));
         if (usado) {
@@ -116,12 +117,36 @@ void Comod::KeyPress(qint16 KeyAscii) {
     if (imagenMostrada(base_ + k)) usaImagen(base_ + k);
 }
 
-void Comod::resizeEvent(QResizeEvent*) {
+void Comod::resizeEvent(QResizeEvent*) { disponer(); }
+
+void Comod::setEscala(double e) {
+    e = qBound(0.05, e, 20.0);
+    if (qFuzzyCompare(e, escala_)) return;
+    escala_ = e;
+    disponer();
+}
+
+QRect Comod::cajaImagenes() const {
+    QRect r;
+    for (int k = 0; k < 3; ++k) r |= imagenes_[base_ + k]->geometry();
+    return r;
+}
+
+void Comod::disponer() {
     base_ = width() * TwipsPorPixel > 2474 ? 6 : 0;
     const int otra = base_ == 6 ? 0 : 6;
+    for (int i = 0; i < 12; ++i) {
+        const bool grande = i >= 6;
+        const int lado = qMax(1, qRound((grande ? LadoGrande : LadoChico) * escala_));
+        const int izq = enPixeles((grande ? IzquierdaGrande : IzquierdaChica)[i % 3] * escala_);
+        imagenes_[i]->setFixedSize(lado, lado);
+        imagenes_[i]->move(izq, imagenes_[i]->y());
+    }
     for (int k = 0; k < 6; ++k) {
         tops_[otra + k] = FueraDeVista;
-        imagenes_[otra + k]->move(imagenes_[otra + k]->x(), enPixeles(FueraDeVista));
+        // Parked far enough up that a grown picture shows no edge either.
+        const int arriba = qMin(enPixeles(FueraDeVista), -imagenes_[otra + k]->height() - 1);
+        imagenes_[otra + k]->move(imagenes_[otra + k]->x(), arriba);
         tops_[base_ + k] = 0;
         imagenes_[base_ + k]->move(imagenes_[base_ + k]->x(), 0);
     }

@@ -48,6 +48,13 @@ public:
     int topImagen(int i) const;                          // twips: 0 or -1000
     QWidget* imagen(int i) const;                        // for clicks in tests
 
+    // How large the pictures are drawn (1: 37 and 53 px, as above). The host
+    // sets it from its layout: a row in a short box, or on a board far
+    // larger than the design. The set still follows the width alone.
+    void setEscala(double e);
+    double Escala() const { return escala_; }
+    QRect cajaImagenes() const;                          // the set in use, in pixels
+
 signals:
     void Click(qint16 Comodin);
     void PropertyChanged(const QString& nombre);
@@ -59,11 +66,13 @@ protected:
 
 private:
     void muestraSituacion();
+    void disponer();
     void usaImagen(int i);
     void marca(const QString& nombre);
 
     qint16 situacion_ = 0;
     int base_ = 0;
+    double escala_ = 1.0;
     qint32 fondo_ = 0x800000;
     ImagenComodin* imagenes_[12] = {};
     int tops_[12] = {};

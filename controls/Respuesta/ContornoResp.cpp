@@ -3,6 +3,7 @@
 #include "PintaSvg.h"
 
 #include <QBitmap>
+#include <QHash>
 
 namespace {
 
@@ -28,8 +29,15 @@ QRegion leeContorno(const QString& recurso, QSize tam) {
 
 }  // namespace
 
-QRegion regionContorno(bool grande) {
-    static const QRegion regionGrande = leeContorno(QStringLiteral(":/Respuesta/arte/contorno_grande.svg"), QSize(491, 101));
-    static const QRegion regionChica = leeContorno(QStringLiteral(":/Respuesta/arte/contorno_chica.svg"), QSize(320, 65));
-    return grande ? regionGrande : regionChica;
+QRegion regionContorno(bool grande, double escala) {
+    // Read once per size: the four bars of a board share theirs.
+    static QHash<quint64, QRegion> leidas;
+    const QSize tam = (QSizeF(grande ? QSize(491, 101) : QSize(320, 65)) * escala).toSize();
+    const quint64 clave = (quint64(grande) << 62) | (quint64(tam.width()) << 31) | quint64(tam.height());
+    auto it = leidas.constFind(clave);
+    if (it != leidas.constEnd()) return *it;
+    if (leidas.size() > 16) leidas.clear();
+    const QString recurso = grande ? QStringLiteral(":/Respuesta/arte/contorno_grande.svg")
+                                   : QStringLiteral(":/Respuesta/arte/contorno_chica.svg");
+    return *leidas.insert(clave, leeContorno(recurso, tam));
 }

@@ -32,14 +32,15 @@ QString disco(bool grande) {
                   : QStringLiteral(":/Respuesta/arte/disco_chica.svg");
 }
 
-QFont fuenteArial(int puntos) {
+QFont fuenteArial(double puntos) {
     QFont f(QStringLiteral("Arial"));
-    f.setPointSize(puntos);
+    f.setPointSizeF(puntos);
     f.setBold(true);
     return f;
 }
 
-int enPixeles(int twips) { return qRound(double(twips) / TwipsPorPixel); }
+int enPixeles(double twips) { return qRound(twips / TwipsPorPixel); }
+QSize aEscala(QSize s, double e) { return (QSizeF(s) * e).toSize(); }
 
 }  // namespace
 
@@ -60,7 +61,16 @@ bool Resp::barraVisible(bool grande, int estado) const {
     return grande ? visibleGrande_[estado] : visibleChica_[estado];
 }
 
-QRect Resp::cajaLetra() const { return QRect(posLetra_, QSize(enPixeles(495), enPixeles(495))); }
+QRect Resp::cajaLetra() const { return QRect(posLetra_, QSize(enPixeles(495 * escala_), enPixeles(495 * escala_))); }
+
+QRect Resp::cajaArte() const { return QRect(QPoint(0, 0), aEscala(modoGrande() ? BarraGrande : BarraChica, escala_)); }
+
+void Resp::setEscala(double e) {
+    e = qBound(0.05, e, 20.0);
+    if (qFuzzyCompare(e, escala_)) return;
+    escala_ = e;
+    disponer();
+}
 
 void Resp::marca(const QString& nombre) {
     if (restaurando_) return;
@@ -116,16 +126,16 @@ void Resp::ajustaCaption() {
     // Shrinks one point at a time until the word-wrapped text fits the bar's height.
     for (;;) {
         const bool grande = modoGrande();
-        const int izquierda = grande ? 780 : 540;
-        const int ancho = grande ? 6060 : 3960;
-        const int alto = grande ? 1515 : 975;
-        const int maximo = grande ? 1335 : 795;
-        const QFontMetrics fm(fuenteArial(puntosCaption_), this);
+        const double izquierda = (grande ? 780 : 540) * escala_;
+        const double ancho = (grande ? 6060 : 3960) * escala_;
+        const double alto = (grande ? 1515 : 975) * escala_;
+        const double maximo = (grande ? 1335 : 795) * escala_;
+        const QFontMetrics fm(fuenteArial(puntosCaption_ * escala_), this);
         const QRect medida = fm.boundingRect(QRect(0, 0, enPixeles(ancho), 1 << 24),
                                              Qt::AlignHCenter | Qt::TextWordWrap, caption_);
         const int altoTexto = qMax(medida.height(), fm.height());
         if (altoTexto * TwipsPorPixel <= maximo || puntosCaption_ <= PuntosMinimos) {
-            const int top = (alto - altoTexto * TwipsPorPixel) / 2;
+            const double top = (alto - altoTexto * TwipsPorPixel) / 2;
             cajaCaption_ = QRect(enPixeles(izquierda), enPixeles(top), enPixeles(ancho), altoTexto);
             return;
         }
@@ -133,16 +143,19 @@ void Resp::ajustaCaption() {
     }
 }
 
-void Resp::resizeEvent(QResizeEvent*) {
+void Resp::resizeEvent(QResizeEvent*) { disponer(); }
+
+void Resp::disponer() {
     const bool grande = modoGrande();
     topGrande_ = grande ? 0 : FueraDeVista;
     topChica_ = grande ? FueraDeVista : 0;
     puntosLetra_ = grande ? 24 : 16;
-    posLetra_ = grande ? QPoint(enPixeles(210), enPixeles(75)) : QPoint(enPixeles(120), enPixeles(45));
+    posLetra_ = grande ? QPoint(enPixeles(210 * escala_), enPixeles(75 * escala_))
+                       : QPoint(enPixeles(120 * escala_), enPixeles(45 * escala_));
     puntosCaption_ = grande ? 22 : 14;
     // The outline shapes the control: outside the bar, and anywhere below or
     // to the right of the artwork, clicks go to whatever lies beneath.
-    setMask(regionContorno(grande));
+    setMask(regionContorno(grande, escala_));
     ajustaCaption();
     update();
 }
@@ -177,18 +190,20 @@ void Resp::paintEvent(QPaintEvent*) {
     // Back to front: the bars, the discs, the letter, the caption.
     const int yGrande = enPixeles(topGrande_);
     const int yChica = enPixeles(topChica_);
+    // Drawn at the size shown, so a grown bar stays as sharp as the design's.
+    const QSize grande = aEscala(BarraGrande, escala_), chica = aEscala(BarraChica, escala_);
     for (int i = 0; i < 4; ++i)
-        if (visibleGrande_[i]) p.drawPixmap(0, yGrande, pixmapSvg(barra(true, i), BarraGrande, dpr));
+        if (visibleGrande_[i]) p.drawPixmap(0, yGrande, pixmapSvg(barra(true, i), grande, dpr));
     for (int i = 0; i < 4; ++i)
-        if (visibleChica_[i]) p.drawPixmap(0, yChica, pixmapSvg(barra(false, i), BarraChica, dpr));
-    p.drawPixmap(0, yGrande, pixmapSvg(disco(true), QSize(DiscoGrande, DiscoGrande), dpr));
-    p.drawPixmap(0, yChica, pixmapSvg(disco(false), QSize(DiscoChico, DiscoChico), dpr));
+        if (visibleChica_[i]) p.drawPixmap(0, yChica, pixmapSvg(barra(false, i), chica, dpr));
+    p.drawPixmap(0, yGrande, pixmapSvg(disco(true), aEscala(QSize(DiscoGrande, DiscoGrande), escala_), dpr));
+    p.drawPixmap(0, yChica, pixmapSvg(disco(false), aEscala(QSize(DiscoChico, DiscoChico), escala_), dpr));
 
-    p.setFont(fuenteArial(puntosLetra_));
+    p.setFont(fuenteArial(puntosLetra_ * escala_));
     p.setPen(QColor(0xFF, 0, 0));
     p.drawText(cajaLetra(), Qt::AlignLeft | Qt::AlignTop, letra_);
 
-    p.setFont(fuenteArial(puntosCaption_));
+    p.setFont(fuenteArial(puntosCaption_ * escala_));
     p.setPen(colorCaption_);
     p.drawText(cajaCaption_, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, caption_);
 }

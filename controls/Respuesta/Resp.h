@@ -38,6 +38,16 @@ public:
     qint16 ActionWidth() const;
     qint16 ActionHeight() const;
 
+    // How large the artwork, the letter and the caption are drawn (1: the
+    // pixel sizes above). The host sets it from its own layout: a bar that
+    // must fit a short row, or one on a board far larger than the design.
+    // The mode still follows the width alone, and the caption's points read
+    // as at scale 1.
+    void setEscala(double e);
+    double Escala() const { return escala_; }
+    // Where the bar and its disc are drawn, in the control's pixels.
+    QRect cajaArte() const;
+
     // Persisted values: "Situation", "Enabled", "Caption", "Letter".
     void ReadProperties(const BolsaPropiedades& bolsa);
     void WriteProperties(BolsaPropiedades& bolsa) const;
@@ -77,6 +87,7 @@ protected:
 
 private:
     void ajustaCaption();
+    void disponer();
     bool dentro(const QPoint& p) const;
     void marca(const QString& nombre);
 
@@ -88,6 +99,7 @@ private:
     int topGrande_ = 0;
     int topChica_ = 0;
     int puntosCaption_ = 22;
+    double escala_ = 1.0;
     QRect cajaCaption_;
     QColor colorCaption_ = Qt::white;
     int puntosLetra_ = 24;

@@ -1,6 +1,7 @@
 #include "DisenoTablero.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace Diseno {
@@ -9,6 +10,49 @@ int pixeles(float twips) { return int(std::lround(twips / float(TwipsPorPixel)))
 int pixeles(int twips) { return pixeles(float(twips)); }
 
 bool juegoGrande(int anchoTwips) { return anchoTwips > 15359; }
+
+double crecimiento(float SW, float SH)
+{
+    const double veces = qMin(double(SW) / Ancho, double(SH) / Alto);
+    return qMax(1.0, veces / 2.0);
+}
+
+double crecimientoDe(const QWidget* sobre)
+{
+    if (!sobre)
+        return 1.0;
+    const QWidget* w = sobre->window();
+    return crecimiento(float(w->width() * TwipsPorPixel), float(w->height() * TwipsPorPixel));
+}
+
+namespace {
+// Artwork of the two controls in pixels at their own size: the answer bar
+// (large, small) and the three lifeline pictures as they lie side by side.
+constexpr double AnchoBarra[2] = {320, 491}, AltoBarra[2] = {65, 101};
+constexpr double AnchoComodines[2] = {1170.0 / TwipsPorPixel + 37, 1680.0 / TwipsPorPixel + 53};
+constexpr double AltoComodines[2] = {37, 53};
+double enPixeles(double twips) { return twips / TwipsPorPixel; }
+}
+
+double escalaRespuestas(float SW, float SH)
+{
+    const double caja = pixeles(float(4875) * SW / float(Ancho));
+    const bool grande = caja * TwipsPorPixel > 7364;
+    const double paso = enPixeles(double(5640 - 4560) * SH / Alto);  // from one row to the next
+    double e = grande ? crecimiento(SW, SH) : caja / enPixeles(4875);
+    e = qMin(e, (paso - Holgura) / AltoBarra[grande]);
+    e = qMin(e, caja / AnchoBarra[grande]);
+    return qMax(0.0, e);
+}
+
+double escalaComodines(float SW, float SH)
+{
+    const double ancho = pixeles(float(1755) * SW / float(Ancho));
+    const double alto = pixeles(float(675) * SH / float(Alto));
+    const bool grande = ancho * TwipsPorPixel > 2474;
+    const double e = grande ? crecimiento(SW, SH) : 1.0;
+    return qMax(0.0, std::min({e, ancho / AnchoComodines[grande], alto / AltoComodines[grande]}));
+}
 
 void Coloca(QWidget* w, qint16 X, qint16 Y, qint16 W, qint16 H, float SW, float SH)
 {
@@ -37,6 +81,29 @@ QString archivoImagen(Imagen i, bool grande)
 {
     return QStringLiteral("\\Imágenes\\") + nombreImagen(i) +
            (grande ? QStringLiteral("_big") : QStringLiteral("_sml")) + extension(i);
+}
+
+QString archivoImagen(Imagen i, bool grande, int paso)
+{
+    QString f = archivoImagen(i, grande);
+    if (paso != 100)
+        f.insert(f.lastIndexOf(QLatin1Char('.')), QStringLiteral("_x") + QString::number(paso));
+    return f;
+}
+
+const std::array<int, 6>& pasosImagen()
+{
+    static const std::array<int, 6> p{125, 150, 175, 200, 250, 300};
+    return p;
+}
+
+int pasoPara(double escala)
+{
+    int elegido = 100;
+    for (int p : pasosImagen())
+        if (p <= escala * 100 + 0.5)  // 2.0 asked as 1.9999 still takes 200
+            elegido = p;
+    return elegido;
 }
 
 QString recursoDiseno(Imagen i) { return QStringLiteral(":/tablero/") + nombreImagen(i) + extension(i); }

@@ -231,27 +231,37 @@ private slots:
         QTest::addColumn<bool>("grande");
         QTest::addColumn<QPoint>("punto");
         QTest::addColumn<bool>("esDelControl");
+        QTest::addColumn<double>("escala");
         // Control at (10, 10); its box is taller and wider than the artwork.
-        QTest::newRow("large, top-left corner") << true << QPoint(11, 11) << false;
-        QTest::newRow("large, bottom-right corner") << true << QPoint(10 + 490, 10 + 100) << false;
-        QTest::newRow("large, below the bar") << true << QPoint(200, 10 + 101 + 10) << false;
-        QTest::newRow("large, right of the bar") << true << QPoint(10 + 493, 60) << false;
-        QTest::newRow("large, disc") << true << QPoint(10 + 25, 10 + 25) << true;
-        QTest::newRow("large, caption") << true << QPoint(10 + 245, 10 + 50) << true;
-        QTest::newRow("large, right end of the bar") << true << QPoint(10 + 485, 10 + 50) << true;
-        QTest::newRow("small, bottom-left corner") << false << QPoint(11, 10 + 64) << false;
-        QTest::newRow("small, below the bar") << false << QPoint(100, 10 + 65 + 5) << false;
-        QTest::newRow("small, disc") << false << QPoint(10 + 16, 10 + 16) << true;
-        QTest::newRow("small, letter") << false << QPoint(10 + 14, 10 + 12) << true;
+        QTest::newRow("large, top-left corner") << true << QPoint(11, 11) << false << 1.0;
+        QTest::newRow("large, bottom-right corner") << true << QPoint(10 + 490, 10 + 100) << false << 1.0;
+        QTest::newRow("large, below the bar") << true << QPoint(200, 10 + 101 + 10) << false << 1.0;
+        QTest::newRow("large, right of the bar") << true << QPoint(10 + 493, 60) << false << 1.0;
+        QTest::newRow("large, disc") << true << QPoint(10 + 25, 10 + 25) << true << 1.0;
+        QTest::newRow("large, caption") << true << QPoint(10 + 245, 10 + 50) << true << 1.0;
+        QTest::newRow("large, right end of the bar") << true << QPoint(10 + 485, 10 + 50) << true << 1.0;
+        QTest::newRow("small, bottom-left corner") << false << QPoint(11, 10 + 64) << false << 1.0;
+        QTest::newRow("small, below the bar") << false << QPoint(100, 10 + 65 + 5) << false << 1.0;
+        QTest::newRow("small, disc") << false << QPoint(10 + 16, 10 + 16) << true << 1.0;
+        QTest::newRow("small, letter") << false << QPoint(10 + 14, 10 + 12) << true << 1.0;
+        // Drawn at another scale, the control's shape follows the bar drawn.
+        QTest::newRow("large twice as large, right end") << true << QPoint(10 + 970, 10 + 100) << true << 2.0;
+        QTest::newRow("large twice as large, corner") << true << QPoint(10 + 980, 10 + 200) << false << 2.0;
+        QTest::newRow("small at 0.8, past its right end") << false << QPoint(10 + 262, 10 + 26) << false << 0.8;
+        QTest::newRow("small at 0.8, below it") << false << QPoint(10 + 100, 10 + 55) << false << 0.8;
     }
     void clicPasaPorFuera() {
         QFETCH(bool, grande);
         QFETCH(QPoint, punto);
         QFETCH(bool, esDelControl);
+        QFETCH(double, escala);
         Fondo fondo;
-        fondo.resize(700, 300);
+        fondo.resize(1100, 300);
         auto* r = new Resp(&fondo);
-        r->setGeometry(10, 10, grande ? AnchoGrande + 4 : 325, 150);
+        r->setEscala(escala);
+        r->setGeometry(10, 10, grande ? int(AnchoGrande * escala) + 4 : 325, 250);
+        QCOMPARE(r->cajaArte().size(), (QSizeF(grande ? QSize(491, 101) : QSize(320, 65)) * escala).toSize());
+        QVERIFY(r->rect().contains(r->cajaLetra()) && r->cajaArte().contains(r->cajaCaption().center()));
         r->setCaption(QStringLiteral("Abraham"));
         fondo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&fondo));

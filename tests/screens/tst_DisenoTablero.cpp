@@ -1,5 +1,9 @@
 #include "ArnesTablero.h"
 #include "Archivos.h"
+#include "Dialog1.h"
+#include "Estadisticas.h"
+#include "EtiquetaNombre.h"
+#include "Posiciones.h"
 #include "PuntajePuntos.h"
 
 #include <QDir>
@@ -163,17 +167,21 @@ private slots:
         QTRY_COMPARE(a.el().znBot->geometry(), QRect(4, 462, 706, 40));
     }
 
-    // The sizes players give the board: laptops, projectors, monitors, a 4K
-    // television. At each one nothing may be cut or covered: the picture
-    // buttons lie inside their container, the centre picture is whole, and
-    // the buttons, labels, ladder, countdown, lifelines and centre picture
-    // keep clear of each other (the answer boxes overlap by design).
+    // The inner sizes a maximised board really gets, under a window manager
+    // with a title bar and a panel (about 40 px off the screen's height):
+    // laptops, projectors, monitors, a 4K television; and the smallest board
+    // of each picture set. At each one nothing may be cut or covered: the
+    // picture buttons lie inside their container, the centre picture, the
+    // answer bars and the lifelines inside their boxes, and what is drawn
+    // (buttons, labels, ladder, countdown, lifelines, centre picture, the
+    // four bars) keeps clear of each other: pictures and bars by a few
+    // pixels at least, since touching reads as one thing.
     void nadaCortadoNiTapado_data()
     {
         QTest::addColumn<QSize>("interior");
-        const QSize tamanos[] = {{640, 456},  {714, 508},   {800, 570},   {1023, 730},  {1024, 600},
-                                 {1024, 740}, {1280, 690},  {1366, 705},  {1440, 860},  {1600, 870},
-                                 {1920, 1050}, {2560, 1380}, {3840, 2100}};
+        const QSize tamanos[] = {{640, 456},   {714, 508},   {800, 560},   {1023, 730},  {1024, 560},
+                                 {1024, 728},  {1280, 680},  {1366, 728},  {1440, 860},  {1600, 860},
+                                 {1920, 1040}, {2560, 1400}, {3840, 2120}, {1024, 600},  {1280, 760}};
         for (const QSize& t : tamanos)
             QTest::addRow("%dx%d", t.width(), t.height()) << t;
     }
@@ -183,7 +191,8 @@ private slots:
         ArnesTablero a;
         tamanoInterior(a, interior.width(), interior.height());
         const ElementosTablero& e = a.el();
-        auto enTablero = [&](const QWidget* w) { return QRect(w->mapTo(a.t.get(), QPoint(0, 0)), w->size()); };
+        auto enTablero = [&](const QWidget* w, QRect r) { return r.translated(w->mapTo(a.t.get(), QPoint(0, 0))); };
+        auto caja = [&](const QWidget* w) { return enTablero(w, w->rect()); };
 
         QStringList fallos;
         const QList<QPair<const char*, const QWidget*>> botones{{"cmdIniciar", e.cmdIniciar},
@@ -202,32 +211,192 @@ private slots:
             fallos << QStringLiteral("centre picture cut by its box");
         // What of the centre picture is seen: its box's top-left corner on.
         const QRect centro(e.Image1->pos(), imagen.boundedTo(e.Image1->size()));
+        for (size_t k = 0; k < 4; ++k)
+            if (!e.Resp1[k]->rect().contains(e.Resp1[k]->cajaArte()))
+                fallos << QStringLiteral("answer %1 cut by its box").arg(k);
+        if (!e.comod->rect().contains(e.comod->cajaImagenes()))
+            fallos << QStringLiteral("lifelines cut by their box");
 
+        // Labels are their boxes; everything else is what it draws.
+        const QSet<QString> etiquetas{QStringLiteral("lblNextPlayer"), QStringLiteral("lblJugador"),
+                                      QStringLiteral("txtPregunta")};
         const QList<QPair<QString, QRect>> zonas{
-            {QStringLiteral("cmdIniciar"), enTablero(e.cmdIniciar)},
-            {QStringLiteral("cmdOpciones"), enTablero(e.cmdOpciones)},
-            {QStringLiteral("cmdResponder"), enTablero(e.cmdResponder)},
-            {QStringLiteral("cmdSigPreg"), enTablero(e.cmdSigPreg)},
-            {QStringLiteral("cmdRetira"), enTablero(e.cmdRetira)},
-            {QStringLiteral("lblNextPlayer"), enTablero(e.lblNextPlayer)},
-            {QStringLiteral("lblJugador"), enTablero(e.lblJugador)},
-            {QStringLiteral("txtPregunta"), enTablero(e.txtPregunta)},
-            {QStringLiteral("Puntos1"), enTablero(e.Puntos1)},
-            {QStringLiteral("Timer1"), enTablero(e.Timer1)},
-            {QStringLiteral("Comod"), enTablero(e.comod)},
+            {QStringLiteral("cmdIniciar"), caja(e.cmdIniciar)},
+            {QStringLiteral("cmdOpciones"), caja(e.cmdOpciones)},
+            {QStringLiteral("cmdResponder"), caja(e.cmdResponder)},
+            {QStringLiteral("cmdSigPreg"), caja(e.cmdSigPreg)},
+            {QStringLiteral("cmdRetira"), caja(e.cmdRetira)},
+            {QStringLiteral("lblNextPlayer"), caja(e.lblNextPlayer)},
+            {QStringLiteral("lblJugador"), caja(e.lblJugador)},
+            {QStringLiteral("txtPregunta"), caja(e.txtPregunta)},
+            {QStringLiteral("Puntos1"), caja(e.Puntos1)},
+            {QStringLiteral("Timer1"), caja(e.Timer1)},
+            {QStringLiteral("Comod"), enTablero(e.comod, e.comod->cajaImagenes())},
             {QStringLiteral("Image1"), centro},
+            {QStringLiteral("A"), enTablero(e.Resp1[0], e.Resp1[0]->cajaArte())},
+            {QStringLiteral("B"), enTablero(e.Resp1[1], e.Resp1[1]->cajaArte())},
+            {QStringLiteral("C"), enTablero(e.Resp1[2], e.Resp1[2]->cajaArte())},
+            {QStringLiteral("D"), enTablero(e.Resp1[3], e.Resp1[3]->cajaArte())},
         };
         // By design: cmdResponder and cmdSigPreg share one place and never show
         // together; cmdIniciar shows only while the question text is blank.
         const QSet<QString> permitidos{QStringLiteral("cmdResponder+cmdSigPreg"),
                                        QStringLiteral("cmdIniciar+txtPregunta")};
+        const int h = Diseno::Holgura;
         for (qsizetype i = 0; i < zonas.size(); ++i)
             for (qsizetype j = i + 1; j < zonas.size(); ++j) {
                 const QString par = zonas[i].first + QLatin1Char('+') + zonas[j].first;
-                if (!permitidos.contains(par) && zonas[i].second.intersects(zonas[j].second))
-                    fallos << par + QStringLiteral(" overlap");
+                const bool etiqueta = etiquetas.contains(zonas[i].first) || etiquetas.contains(zonas[j].first);
+                const QRect conHolgura = etiqueta ? zonas[i].second : zonas[i].second.adjusted(-h, -h, h, h);
+                if (!permitidos.contains(par) && conHolgura.intersects(zonas[j].second))
+                    fallos << par + (zonas[i].second.intersects(zonas[j].second) ? QStringLiteral(" overlap")
+                                                                                  : QStringLiteral(" touch"));
             }
         QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(QStringLiteral("; "))));
+    }
+
+    // Past twice the design everything drawn grows with the board, by the
+    // smaller of its width's and height's growth; at twice the design it is
+    // the design doubled.
+    void creceConElTablero_data()
+    {
+        QTest::addColumn<QSize>("interior");
+        QTest::addColumn<double>("crece");
+        QTest::newRow("twice the design") << QSize(1428, 1016) << 1.0;
+        QTest::newRow("wide, at twice the design's height") << QSize(2200, 1016) << 1.0;
+        QTest::newRow("2560 x 1440 maximised") << QSize(2560, 1400) << 1400.0 / 1016;
+        QTest::newRow("four times the design") << QSize(2856, 2032) << 2.0;
+        QTest::newRow("3840 x 2160 maximised") << QSize(3840, 2120) << 2120.0 / 1016;
+    }
+    void creceConElTablero()
+    {
+        QFETCH(QSize, interior);
+        QFETCH(double, crece);
+        ArnesTablero a;
+        tamanoInterior(a, interior.width(), interior.height());
+        const ElementosTablero& e = a.el();
+        auto cerca = [](double visto, double esperado, double tolerancia = 0.02) {
+            return qAbs(visto - esperado) <= esperado * tolerancia + 1;
+        };
+        QStringList fallos;
+        auto mira = [&](const char* que, double visto, double esperado, double tolerancia = 0.02) {
+            if (!cerca(visto, esperado, tolerancia))
+                fallos << QStringLiteral("%1 %2, not %3").arg(QLatin1String(que)).arg(visto).arg(esperado);
+        };
+        // The pictures come from the drawing nearest below the growth.
+        const int paso = Diseno::pasoPara(crece);
+        QVERIFY(paso / 100.0 <= crece + 1e-9 && paso / 100.0 > crece - 0.5);
+        const QSize inic = QPixmap(RutaPrograma(QStringLiteral("\\Imágenes\\Inic_big.gif"))).size();
+        const QSize cent = QPixmap(RutaPrograma(QStringLiteral("\\Imágenes\\Cent_big.jpg"))).size();
+        mira("start button", e.cmdIniciar->width(), inic.width() * paso / 100.0, 0.0);
+        mira("centre picture", e.Image1->pixmap().deviceIndependentSize().width(), cent.width() * paso / 100.0, 0.0);
+        mira("question font", e.txtPregunta->font().pointSizeF(), 22 * crece);
+        mira("name font", e.lblJugador->font().pointSizeF(), 24 * crece);
+        mira("next player font", e.lblNextPlayer->font().pointSizeF(), 24 * crece);
+        mira("answer bar", e.Resp1[0]->cajaArte().width(), 491 * crece);
+        mira("answer bar height", e.Resp1[3]->cajaArte().height(), 101 * crece);
+        mira("lifelines", e.comod->cajaImagenes().width(), 165 * crece);
+        mira("ladder", e.Puntos1->height(), 285 * crece);
+        mira("ladder digits", e.Puntos1->LetraMenor(), 13 * crece, 0.1);
+        Dialog1 mensaje(a.t.get());
+        mira("message window", mensaje.width(), 373 * crece);
+        Posiciones posiciones(a.m, {}, a.t.get());
+        mira("standings window", posiciones.width(), 441 * crece);
+        Estadisticas& encuesta = a.t->CargarEstadisticas();
+        encuesta.show();
+        mira("poll window", encuesta.width(), 339 * crece);
+        QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(QStringLiteral("; "))));
+        QCOMPARE(Diseno::crecimiento(interior.width() * 15.f, interior.height() * 15.f), crece);
+    }
+
+    // The poll comes up where it covers none of the name, the question, the
+    // answers or the countdown, and has no frame of the window manager's,
+    // whose minimise and maximise boxes it has no use for.
+    void encuestaNoTapa_data()
+    {
+        QTest::addColumn<QSize>("interior");
+        for (const QSize t : {QSize(800, 560), QSize(1024, 560), QSize(1024, 728), QSize(1280, 680),
+                              QSize(1920, 1040), QSize(3840, 2120)})
+            QTest::addRow("%dx%d", t.width(), t.height()) << t;
+    }
+    void encuestaNoTapa()
+    {
+        QFETCH(QSize, interior);
+        ArnesTablero a;
+        a.t->move(0, 0);
+        tamanoInterior(a, interior.width(), interior.height());
+        const ElementosTablero& e = a.el();
+        Estadisticas& encuesta = a.t->CargarEstadisticas();
+        encuesta.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&encuesta));
+        const QRect ventana(a.t->mapFromGlobal(encuesta.frameGeometry().topLeft()), encuesta.frameGeometry().size());
+        auto enTablero = [&](const QWidget* w, QRect r) { return r.translated(w->mapTo(a.t.get(), QPoint(0, 0))); };
+        const QList<QPair<const char*, QRect>> tapables{
+            {"lblJugador", enTablero(e.lblJugador, e.lblJugador->rect())},
+            {"txtPregunta", enTablero(e.txtPregunta, e.txtPregunta->rect())},
+            {"Timer1", enTablero(e.Timer1, e.Timer1->rect())},
+            {"A", enTablero(e.Resp1[0], e.Resp1[0]->cajaArte())},
+            {"B", enTablero(e.Resp1[1], e.Resp1[1]->cajaArte())},
+            {"C", enTablero(e.Resp1[2], e.Resp1[2]->cajaArte())},
+            {"D", enTablero(e.Resp1[3], e.Resp1[3]->cajaArte())}};
+        for (const auto& [nombre, r] : tapables)
+            QVERIFY2(!ventana.intersects(r), nombre);
+        QVERIFY(encuesta.width() >= 339 / 2);  // still a chart one can read
+        // Maximised or restored while it is open, it finds its place again.
+        tamanoInterior(a, 714, 508);
+        const QRect otra(a.t->mapFromGlobal(encuesta.frameGeometry().topLeft()), encuesta.frameGeometry().size());
+        QVERIFY2(!otra.intersects(enTablero(e.lblJugador, e.lblJugador->rect())), "after a resize");
+        QVERIFY(encuesta.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(!(encuesta.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    }
+
+    // A long name takes the empty row beside it before it is shortened: the
+    // player's up to the options button, or the ladder while that is away;
+    // the next player's (shown once "Retirarse" has gone) up to the strip's end.
+    void nombreLargoUsaElSitioLibre_data()
+    {
+        QTest::addColumn<QSize>("interior");
+        QTest::addColumn<bool>("conOpciones");
+        for (const QSize t : {QSize(1024, 560), QSize(1920, 1040)})
+            for (bool opciones : {true, false})
+                QTest::addRow("%dx%d%s", t.width(), t.height(), opciones ? "" : ", options away") << t << opciones;
+    }
+    void nombreLargoUsaElSitioLibre()
+    {
+        QFETCH(QSize, interior);
+        QFETCH(bool, conOpciones);
+        ArnesTablero a;
+        tamanoInterior(a, interior.width(), interior.height());
+        const ElementosTablero& e = a.el();
+        e.cmdOpciones->setVisible(conOpciones);
+        e.cmdRetira->hide();
+        e.lblNextPlayer->show();
+        EtiquetaNombre* nombres[] = {e.lblJugador, e.lblNextPlayer};
+        const int lugar[] = {px(3390 * interior.width() / 714.0), px(3210 * interior.width() / 714.0)};
+        const int borde[] = {conOpciones ? e.cmdOpciones->x() : e.Puntos1->x(), e.znBot->width()};
+        const QString todo = QStringLiteral("Maximiliano Fernández de la Torre y Castillo de las Nieves del Valle");
+        for (int i = 0; i < 2; ++i) {
+            EtiquetaNombre* l = nombres[i];
+            QCOMPARE(l->width(), lugar[i]);
+            // One a little wider than its place: whole, as the room holds it.
+            QString nombre;
+            for (QChar c : todo)
+                if (l->fontMetrics().horizontalAdvance(nombre += c) > lugar[i] + 2)
+                    break;
+            l->setText(nombre);
+            QCOMPARE(l->TextoVisible(), nombre);
+            // Longer than the room: it stops before the neighbour and is shortened.
+            l->setText(todo + QLatin1Char(' ') + todo);
+            QVERIFY(l->TextoVisible().endsWith(QChar(0x2026)));
+            QVERIFY2(l->geometry().right() < borde[i] - Diseno::Holgura, qPrintable(l->objectName()));
+            QVERIFY(l->width() > lugar[i]);
+        }
+        // The options button coming back takes its room back.
+        e.cmdOpciones->show();
+        QVERIFY(e.lblJugador->geometry().right() < e.cmdOpciones->x() - Diseno::Holgura);
+        // A short name keeps its place as the layout gave it.
+        e.lblJugador->setText(QStringLiteral("Ana"));
+        QCOMPARE(e.lblJugador->width(), lugar[0]);
     }
 
     // The ladder's and the countdown's text grow with the boxes the board

@@ -11,6 +11,7 @@ class TstPosiciones : public QObject {
 private slots:
     void tresJugadores();
     void seisJugadoresLlenanSeisFilas();
+    void nombreLargoConPuntosSuspensivos_data();
     void nombreLargoConPuntosSuspensivos();
     void arrastrePorRotulosComoPorElFondo();
     void cierraConEnterYConClic();
@@ -72,15 +73,40 @@ void TstPosiciones::seisJugadoresLlenanSeisFilas()
     QCOMPARE(p.size(), QSize(441, 271));
 }
 
+// A name takes the row up to its points before it is shortened, on the
+// standings at the design size and over a board twice as large again.
+void TstPosiciones::nombreLargoConPuntosSuspensivos_data()
+{
+    QTest::addColumn<QString>("nombre");
+    QTest::addColumn<QSize>("tablero");  // the board it comes over; empty: none
+    QTest::addColumn<bool>("entero");
+    const QString cabe = QStringLiteral("Maximiliano Fernández Sot");  // a little wider than its place
+    const QString largo = QStringLiteral("Maximiliano Fernandez de la Torre y Castillo");
+    QTest::newRow("fits before the points") << cabe << QSize() << true;
+    QTest::newRow("too long even so") << largo << QSize() << false;
+    QTest::newRow("fits, large board") << cabe << QSize(2856, 2032) << true;
+    QTest::newRow("too long, large board") << largo << QSize(2856, 2032) << false;
+}
+
 void TstPosiciones::nombreLargoConPuntosSuspensivos()
 {
-    Posiciones p(partida({{"Ana", 5}, {"Maximiliano Fernandez de la Torre y Castillo", 12}}), nullptr);
+    QFETCH(QString, nombre);
+    QFETCH(QSize, tablero);
+    QFETCH(bool, entero);
+    QWidget board;
+    if (tablero.isValid())
+        board.resize(tablero);
+    const QByteArray n = nombre.toUtf8();
+    Posiciones p(partida({{"Ana", 5}, {n.constData(), 12}}), {}, tablero.isValid() ? &board : nullptr);
     auto* primero = qobject_cast<EtiquetaNombre*>(fila(p, "Tabla", 0));
-    QVERIFY(primero);
-    QCOMPARE(primero->text(), QStringLiteral("1. Maximiliano Fernandez de la Torre y Castillo"));
+    QLabel* puntos = fila(p, "Puntos", 0);
+    QVERIFY(primero && puntos);
+    QCOMPARE(primero->text(), QStringLiteral("1. ") + nombre);
     QVERIFY(primero->TextoVisible().startsWith(QStringLiteral("1. Maximiliano")));
-    QVERIFY(primero->TextoVisible().endsWith(QChar(0x2026)));
-    QCOMPARE(primero->width(), 265);  // in its place, 3975 twips
+    QCOMPARE(primero->TextoVisible().endsWith(QChar(0x2026)), !entero);
+    QVERIFY(primero->width() > 265 * (tablero.isValid() ? 2 : 1));  // wider than its place of 3975 twips
+    const int textoPuntos = puntos->geometry().right() - puntos->fontMetrics().horizontalAdvance(puntos->text());
+    QVERIFY2(primero->geometry().right() + 3 <= textoPuntos, "the name runs into the points");
 }
 
 void TstPosiciones::arrastrePorRotulosComoPorElFondo()

@@ -189,10 +189,12 @@ QImage centro(QSize tam)
 }  // namespace
 
 // Pixel sizes of each set. The small set serves boards 640 × 456 up to
-// 1023 px wide, the large one boards from 1024 × 600 up: at the smallest
-// board of each, every button still fits its place (the bottom strip is 36
-// and 47 px high there, "Opciones" ends before the score ladder) and the
-// centre picture ends above the lifeline row. The design set is what the
+// 1023 px wide, the large one boards from 1024 × 560 up (a 1024 × 600 screen
+// under a title bar and a panel): at the smallest board of each, every button
+// still fits its place (the bottom strip is 36 and 44 px high there,
+// "Opciones" ends before the score ladder) and the centre picture ends a few
+// pixels above the lifeline row. The large buttons keep the proportion the
+// design's have to the answer bars beside them. The design set is what the
 // board shows before its first layout, or when the files are missing.
 struct Juego {
     const char* sufijo;  // file name ending; empty: the design set
@@ -200,9 +202,15 @@ struct Juego {
 };
 const Juego kJuegos[] = {
     {"_sml", {185, 35}, {124, 27}, {214, 35}, {162, 35}, {252, 35}, {155, 222}},
-    {"_big", {290, 46}, {192, 34}, {322, 46}, {244, 46}, {378, 46}, {240, 292}},
+    {"_big", {264, 42}, {176, 31}, {280, 42}, {212, 42}, {330, 42}, {236, 272}},
     {"", {211, 40}, {140, 25}, {245, 40}, {186, 40}, {288, 40}, {177, 249}},
 };
+// The large set drawn larger, in hundredths, for boards past twice the
+// design and for dense screens ("Inic_big_x150.gif"); the board's list
+// (Diseno::pasosImagen) is the same.
+const int kPasos[] = {125, 150, 175, 200, 250, 300};
+
+QSize aPaso(QSize s, int paso) { return QSize(qRound(s.width() * paso / 100.0), qRound(s.height() * paso / 100.0)); }
 
 int main(int argc, char** argv)
 {
@@ -216,8 +224,7 @@ int main(int argc, char** argv)
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     dir.mkpath(QStringLiteral("diseno"));
     bool ok = true;
-    for (const Juego& j : kJuegos) {
-        const QString sufijo = QLatin1String(j.sufijo);
+    auto pinta = [&](const Juego& j, const QString& sufijo, int paso) {
         const QString carpeta = sufijo.isEmpty() ? dir.filePath(QStringLiteral("diseno")) : dir.path();
         auto ruta = [&](const char* nombre, const char* ext) {
             return carpeta + QLatin1Char('/') + QLatin1String(nombre) + sufijo + QLatin1String(ext);
@@ -232,8 +239,15 @@ int main(int argc, char** argv)
                        {"Reti", "Retirarse", j.reti},
                        {"Sigu", "Siguiente pregunta", j.sigu}};
         for (const auto& b : botones)
-            ok &= guardar(boton(QString::fromUtf8(b.palabra), b.tam), ruta(b.nombre, ".png"));
-        ok &= guardar(centro(j.cent), ruta("Cent", ".jpg"));
+            ok &= guardar(boton(QString::fromUtf8(b.palabra), aPaso(b.tam, paso)), ruta(b.nombre, ".png"));
+        ok &= guardar(centro(aPaso(j.cent, paso)), ruta("Cent", ".jpg"));
+    };
+    for (const Juego& j : kJuegos) {
+        const QString sufijo = QLatin1String(j.sufijo);
+        pinta(j, sufijo, 100);
+        if (sufijo == QLatin1String("_big"))
+            for (int paso : kPasos)
+                pinta(j, sufijo + QStringLiteral("_x") + QString::number(paso), paso);
     }
     return ok ? 0 : 1;
 }

@@ -16,6 +16,6 @@ done
 for png in "$work"/png/diseno/*.png; do
     gif "$png" "$diseno/$(basename "$png" .png).gif"
 done
-cp "$work/png/Cent_sml.jpg" "$work/png/Cent_big.jpg" "$out/"
+cp "$work"/png/Cent_*.jpg "$out/"
 cp "$work/png/diseno/Cent.jpg" "$diseno/"
 echo "board pictures written to $out and $diseno"
