@@ -211,7 +211,7 @@ void Sala::ponerAlDia(int id, const Telefono& t) {
 }
 
 void Sala::votar(Telefono& t, const QString& ficha, int r) {
-    if (!encuesta_.abierta || quitadas_[size_t(r)])
+    if (!encuesta_.abierta || quitada(r))
         return;
     encuesta_.votos.insert(ficha, r);
     mandar(t.conexion, {{"t", "tuVoto"}, {"r", r}});
@@ -220,7 +220,7 @@ void Sala::votar(Telefono& t, const QString& ficha, int r) {
 }
 
 void Sala::responder(Telefono& t, int r) {
-    if (fase_ != Fase::Pregunta || !preguntaJuega_ || quitadas_[size_t(r)])
+    if (fase_ != Fase::Pregunta || !preguntaJuega_ || quitada(r))
         return;
     t.respuesta = r;
     t.momento = reloj_.ms() - abiertaEn_;
