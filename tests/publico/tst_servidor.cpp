@@ -6,6 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
@@ -129,6 +131,7 @@ private slots:
     void medioAbiertas_data();
     void medioAbiertas();
     void apagar();
+    void puertoOcupado();
 };
 
 void TstServidor::pagina_data() {
@@ -330,6 +333,22 @@ void TstServidor::apagar() {
     QTcpSocket c;
     c.connectToHost(QHostAddress::LocalHost, puerto);
     QVERIFY(!c.waitForConnected(1000));
+}
+
+void TstServidor::puertoOcupado() {
+    // The port the room prefers is taken: it listens on another one.
+    QTcpServer otro;
+    QVERIFY(otro.listen(QHostAddress::LocalHost, 0));
+    OpcionesSala o;
+    o.direccion = QHostAddress(QHostAddress::LocalHost);
+    o.puertos = {otro.serverPort()};
+    PublicoEnRed p(o);
+    p.setEncendido(true);
+    QTRY_VERIFY_WITH_TIMEOUT(p.estado().escuchando || !p.estado().problema.isEmpty(), kEspera);
+    QVERIFY2(p.estado().escuchando, qPrintable(p.estado().problema));
+    QVERIFY(QUrl(p.estado().direccion).port() != otro.serverPort());
+    QVERIFY(p.estado().enlace.endsWith(QStringLiteral("/?sala=") + p.estado().codigo));
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9]{4}$")).match(p.estado().codigo).hasMatch());
 }
 
 QTEST_GUILESS_MAIN(TstServidor)
