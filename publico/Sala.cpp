@@ -407,8 +407,12 @@ void Sala::terminarJuego() {
     if (encuesta_.abierta)
         cerrarEncuestaYAvisar();
     const QList<PuestoEnSala> todos = clasificacion();
-    if (todos.isEmpty())
-        return; // nobody played along
+    if (todos.isEmpty()) {
+        // Nobody played along: the window shows no one rather than the
+        // last player's room.
+        emit mejoresCambian({});
+        return;
+    }
     final_ = {{"t", "clasificacion"}, {"lista", lista(todos.mid(0, 10))}, {"de", int(todos.size())}};
     fase_ = Fase::Final;
     for (auto it = telefonos_.cbegin(); it != telefonos_.cend(); ++it)
