@@ -211,7 +211,7 @@ void Sala::ponerAlDia(int id, const Telefono& t) {
 }
 
 void Sala::votar(Telefono& t, const QString& ficha, int r) {
-    if (!encuesta_.abierta || quitadas_[size_t(r)])
+    if (!encuesta_.abierta || quitada(r))
         return;
     encuesta_.votos.insert(ficha, r);
     mandar(t.conexion, {{"t", "tuVoto"}, {"r", r}});
@@ -220,7 +220,7 @@ void Sala::votar(Telefono& t, const QString& ficha, int r) {
 }
 
 void Sala::responder(Telefono& t, int r) {
-    if (fase_ != Fase::Pregunta || !preguntaJuega_ || quitadas_[size_t(r)])
+    if (fase_ != Fase::Pregunta || !preguntaJuega_ || quitada(r))
         return;
     t.respuesta = r;
     t.momento = reloj_.ms() - abiertaEn_;
@@ -407,8 +407,12 @@ void Sala::terminarJuego() {
     if (encuesta_.abierta)
         cerrarEncuestaYAvisar();
     const QList<PuestoEnSala> todos = clasificacion();
-    if (todos.isEmpty())
-        return; // nobody played along
+    if (todos.isEmpty()) {
+        // Nobody played along: the window shows no one rather than the
+        // last player's room.
+        emit mejoresCambian({});
+        return;
+    }
     final_ = {{"t", "clasificacion"}, {"lista", lista(todos.mid(0, 10))}, {"de", int(todos.size())}};
     fase_ = Fase::Final;
     for (auto it = telefonos_.cbegin(); it != telefonos_.cend(); ++it)

@@ -99,6 +99,8 @@ private:
     QJsonObject mensajeClasificacion(const QString& ficha) const;
     QList<QString> ordenDeClasificacion() const;
     static std::optional<int> letra(const QJsonValue& v);
+    // Outside A..D counts as taken away too: nothing indexes past D.
+    bool quitada(int r) const { return r < 0 || r > 3 || quitadas_[size_t(r)]; }
 
     Porteria& porteria_;
     Limites l_;

@@ -50,7 +50,7 @@ void ServidorTcp::incomingConnection(qintptr descriptor) {
     // Qt's server keeps an unfinished request in the socket's buffer; with
     // the buffer bounded, a request that never ends stalls there until the
     // sweep closes it, and never costs more than this much memory.
-    s->setReadBufferSize(l_.bytesAntesDelSocket);
+
     addPendingConnection(s);
 }
 

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QSignalSpy>
 #include <QTest>
+#include <numeric>
 
 namespace {
 struct RelojFalso : Reloj {
@@ -166,6 +167,7 @@ void TstSala::votos() {
     for (int i = 0; i < 3; ++i)
         fichas[i] = b.unir(i + 1);
     b.pregunta();
+    QSignalSpy contados(&b.sala, &Sala::votosCambian);
     QVERIFY(b.sala.abrirEncuesta());
     for (const QString& paso : guion) {
         if (paso == QLatin1String("cerrar")) {
@@ -187,6 +189,9 @@ void TstSala::votos() {
     QCOMPARE(b.cerradas.size(), 1);
     const std::array<int, 4> v = b.cerradas.first();
     QCOMPARE((QList<int>{v[0], v[1], v[2], v[3]}), votos);
+    // What the board was told last counts one vote per phone and nothing
+    // refused or late.
+    QCOMPARE(contados.last().at(0).toInt(), std::accumulate(votos.begin(), votos.end(), 0));
 }
 
 void TstSala::cierre_data() {
