@@ -139,6 +139,8 @@ private slots:
         QTest::newRow("sin la frase") << pez << QStringLiteral("ballena") << 25
                                       << QStringLiteral("MAS Jehová había…");
         QTest::newRow("sin frase") << pez << QString() << 25 << QStringLiteral("MAS Jehová había…");
+        QTest::newRow("corte tras una coma") << QStringLiteral("uno dos, tres cuatro cinco") << QStringLiteral("uno") << 10
+                                             << QStringLiteral("uno dos…");
         QTest::newRow("coma de la frase") << QStringLiteral("uno dos, tres cuatro cinco") << QStringLiteral("dos,") << 12
                                           << QStringLiteral("uno dos,…");
     }
