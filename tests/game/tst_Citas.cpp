@@ -134,6 +134,8 @@ private slots:
                                         << QStringLiteral("…pez tres días y tres noches.");
         QTest::newRow("frase a media palabra") << pez << QStringLiteral("entre del") << 20
                                                << QStringLiteral("…el vientre del pez…");
+        QTest::newRow("media palabra sin sitio") << pez << QStringLiteral("entre del") << 11
+                                                 << QStringLiteral("…vientre del…");
         QTest::newRow("frase más larga que el máximo") << pez << QStringLiteral("un gran pez que tragase") << 10
                                                        << QStringLiteral("…un gran pez que tragase…");
         QTest::newRow("sin la frase") << pez << QStringLiteral("ballena") << 25
