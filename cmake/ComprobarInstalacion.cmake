@@ -10,7 +10,7 @@ if(r)
   message(FATAL_ERROR "cmake --install failed: ${r}")
 endif()
 exigir_archivos("${PREFIX}" "not installed"
-  bin/Orvalia bin/orvalia-editor bin/libRespuesta.so bin/libComodines.so bin/libOrvaliaSonido.so bin/Orvalia.html bin/QBase.qdb
+  bin/Orvalia bin/orvalia-editor bin/libRespuesta.so bin/libComodines.so bin/libOrvaliaSonido.so bin/Orvalia.html bin/QBase.qdb bin/QBase.citas
   "bin/Imágenes/NP.ico" "bin/Imágenes/Orvalia.gif" "bin/Imágenes/Logo.jpg" "bin/Imágenes/NP1.jpg"
   share/applications/io.github.orvalia.Orvalia.desktop share/icons/hicolor/256x256/apps/orvalia.png
   share/applications/io.github.orvalia.Editor.desktop share/icons/hicolor/256x256/apps/orvalia-editor.png)

@@ -104,7 +104,7 @@ exigir_archivos("${raiz}" "not in the package"
   usr/games/orvalia usr/games/orvalia-qdb usr/games/orvalia-editor
   usr/lib/games/orvalia/libRespuesta.so usr/lib/games/orvalia/libComodines.so
   usr/lib/games/orvalia/libOrvaliaSonido.so
-  usr/share/games/orvalia/QBase.qdb usr/share/games/orvalia/QBase.bak
+  usr/share/games/orvalia/QBase.qdb usr/share/games/orvalia/QBase.bak usr/share/games/orvalia/QBase.citas
   usr/share/games/orvalia/Orvalia.html "usr/share/games/orvalia/Imágenes/NP.ico"
   usr/share/games/orvalia/MP3/sonido0.mp3
   usr/share/applications/io.github.orvalia.Orvalia.desktop
@@ -130,6 +130,9 @@ set(id "${CMAKE_MATCH_2}")
 set(base "${casa}/.local/share/Orvalia/QBase.qdb")
 if(NOT EXISTS "${base}")
   message(FATAL_ERROR "no per-user question base at ${base}")
+endif()
+if(NOT EXISTS "${casa}/.local/share/Orvalia/QBase.citas")
+  message(FATAL_ERROR "no per-user passages beside ${base}")
 endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env ${entorno} "${raiz}/usr/games/orvalia-qdb" path
                 OUTPUT_VARIABLE ruta OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE r)

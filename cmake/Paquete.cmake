@@ -4,7 +4,7 @@
 #   /usr/games/orvalia, /usr/games/orvalia-qdb     the program (lower case), the tool
 #   /usr/games/orvalia-editor                      and the question editor
 #   /usr/lib/games/orvalia/                        the two control libraries, the sound back-end
-#   /usr/share/games/orvalia/                      pictures, sounds, help, QBase.qdb, QBase.bak
+#   /usr/share/games/orvalia/                      pictures, sounds, help, QBase.qdb, QBase.bak, QBase.citas
 #   /usr/share/applications, icons, metainfo, man, doc
 #
 # These install rules form the component "paquete", which a plain
@@ -34,6 +34,10 @@ if(TARGET orvalia_base)
   # data folder on the first start and keeps QBase.bak as its fallback.
   install(FILES ${ORVALIA_BIN_DIR}/QBase.qdb ${ORVALIA_BIN_DIR}/QBase.bak
           DESTINATION ${ORVALIA_DATOS_PAQUETE} ${paq})
+endif()
+if(TARGET orvalia_citas)
+  # The passages go with the base into the player's folder.
+  install(FILES ${ORVALIA_BIN_DIR}/QBase.citas DESTINATION ${ORVALIA_DATOS_PAQUETE} ${paq})
 endif()
 
 # Menu entries (the game's and the editor's), icons at the theme's sizes,

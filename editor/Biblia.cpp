@@ -1,6 +1,7 @@
 #include "Biblia.h"
 
 #include "Libros.h"
+#include "Numeracion.h"
 
 #ifdef ORVALIA_CON_SWORD
 #include <markupfiltmgr.h>
@@ -12,6 +13,8 @@
 #endif
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <optional>
 
 #ifdef ORVALIA_CON_SWORD
 
@@ -103,7 +106,12 @@ Pasaje Biblia::pasaje(const Cita& c) const
                                QStringLiteral("%1 tiene %2: no hay capítulo %3.")
                                    .arg(nombre, plural(capitulos, "un solo capítulo", "capítulos"))
                                    .arg(c.capitulo));
-    const int versos = libro->getVerseMax(c.capitulo);
+    // Verse numbers as printed Bibles show them (Numeracion): a chapter may
+    // have a printed verse more than the module counts.
+    const auto mayorImpreso = [&](int capitulo) {
+        return std::max(libro->getVerseMax(capitulo), Numeracion::mayorImpreso(c.libro, capitulo));
+    };
+    const int versos = mayorImpreso(c.capitulo);
     if (c.desde < 1 || c.hasta > versos) {
         const int falta = c.desde < 1 ? c.desde : c.hasta;
         return Pasaje::fallido(Estado::NoExiste, c,
@@ -115,23 +123,64 @@ Pasaje Biblia::pasaje(const Cita& c) const
     }
 
     // The key is set part by part, never parsed from text (the book's name
-    // would go through SWORD's locale). Its bounds were checked above: a
-    // verse past the end of a chapter silently reads a verse of the next one
-    // (Génesis 50:30 gives Éxodo 1:4, or Éxodo 1:2 without normalising).
+    // would go through SWORD's locale), and only to verses the module has:
+    // a verse past the end of a chapter silently reads a verse of the next
+    // one (Génesis 50:30 gives Éxodo 1:4, or Éxodo 1:2 without normalising).
     vk->setAutoNormalize(false);
     vk->setIntros(false);
     const int librosAT = sistema->getBMAX()[0];
     const bool nuevo = numeroLibro > librosAT;
     vk->setTestament(nuevo ? 2 : 1);
     vk->setBook(char(nuevo ? numeroLibro - librosAT : numeroLibro));
-    vk->setChapter(c.capitulo);
+    const auto delModulo = [&](int capitulo, int verso) {
+        vk->setChapter(capitulo);
+        vk->setVerse(verso);
+        d_->modulo->setKey(*vk);
+        return limpio(d_->modulo->stripText());
+    };
+    // A printed verse runs from where it begins to where the next one does
+    // (none after the book's last).
+    const auto siguiente = [&](int capitulo, int verso) -> std::optional<Numeracion::Inicio> {
+        if (verso < mayorImpreso(capitulo))
+            return Numeracion::inicio(c.libro, capitulo, verso + 1);
+        if (capitulo < capitulos)
+            return Numeracion::inicio(c.libro, capitulo + 1, 1);
+        return std::nullopt;
+    };
     QList<Versiculo> versiculos;
     for (int v = c.desde; v <= c.hasta; ++v) {
-        vk->setVerse(v);
-        d_->modulo->setKey(*vk);
-        const QString texto = limpio(d_->modulo->stripText());
-        // Verses this translation leaves out (Números 12:16 among them) come
-        // back empty: for a question they do not exist.
+        const Numeracion::Inicio desde = Numeracion::inicio(c.libro, c.capitulo, v);
+        const std::optional<Numeracion::Inicio> hasta = siguiente(c.capitulo, v);
+        QStringList partes;
+        for (int cap = desde.capitulo, ver = desde.verso;;) {
+            const bool ultimo = hasta && cap == hasta->capitulo && ver == hasta->verso;
+            if (hasta && (cap > hasta->capitulo || (cap == hasta->capitulo && ver > hasta->verso)))
+                break;
+            if (ultimo && hasta->empieza.isEmpty())
+                break;
+            const QString t = delModulo(cap, ver);
+            qsizetype ini = 0;
+            if (cap == desde.capitulo && ver == desde.verso && !desde.empieza.isEmpty())
+                ini = std::max<qsizetype>(0, t.indexOf(desde.empieza));
+            qsizetype fin = t.size();
+            if (ultimo) {
+                const qsizetype i = t.indexOf(hasta->empieza, ini);
+                fin = i < 0 ? t.size() : i;
+            }
+            partes << t.mid(ini, fin - ini).trimmed();
+            if (ultimo)
+                break;
+            if (ver < libro->getVerseMax(cap))
+                ++ver;
+            else if (cap < capitulos)
+                ++cap, ver = 1;
+            else
+                break;
+        }
+        partes.removeAll(QString());
+        const QString texto = partes.join(QLatin1Char(' '));
+        // A verse this translation leaves out comes back empty: for a
+        // question it does not exist.
         if (texto.isEmpty())
             return Pasaje::fallido(Estado::NoExiste, c,
                                    QStringLiteral("%1 %2:%3 no está en la Reina-Valera 1909.")

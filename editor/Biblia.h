@@ -27,7 +27,8 @@ public:
     bool disponible() const;
 
     // The passage a reference names, verse by verse, in plain text (no
-    // Strong's numbers, no markup); or why there is none.
+    // Strong's numbers, no markup); or why there is none. Verses are
+    // numbered as printed Bibles number them (Numeracion).
     Pasaje pasaje(const QString& referencia) const;
     Pasaje pasaje(const Cita& cita) const;
 

@@ -2,6 +2,7 @@
 
 #include "ArchivoBase.h"
 #include "Archivos.h"
+#include "Citas.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -72,9 +73,10 @@ Base BaseDelJugador()
     return UbicarBase(juego, compartida, CarpetaUsuario());
 }
 
-bool Preparar(const Base& base)
+namespace {
+bool prepararBase(const Base& base)
 {
-    if (base.inicial.isEmpty() || QFileInfo::exists(base.rutas.principal))
+    if (QFileInfo::exists(base.rutas.principal))
         return true;
     // The folder first, whatever follows: the lock lies in it, and without
     // it no save could ever be made.
@@ -90,6 +92,34 @@ bool Preparar(const Base& base)
         return ArchivoBase::escribirDatos(base.rutas.principal, f.readAll());
     }
     return false;
+}
+
+// The passages go with the copy: the shipped QBase.citas beside it, also
+// for a copy made before passages were shipped. One already there is never
+// replaced (the question editor keeps it in step with the copy); a shipped
+// one that is not a regular file of a sensible size is left behind.
+void prepararCitas(const Base& base)
+{
+    const QString destino = RutaDesde(QFileInfo(base.rutas.principal).absolutePath(), Citas::NombreArchivo());
+    const QString origen = RutaDesde(QFileInfo(base.inicial).absolutePath(), Citas::NombreArchivo());
+    const QFileInfo info(origen);
+    if (QFileInfo::exists(destino) || QFileInfo(destino).isSymLink() || !info.isFile()
+        || info.size() > Citas::MayorArchivo)
+        return;
+    QFile f(origen);
+    if (f.open(QIODevice::ReadOnly) && !f.isSequential())
+        ArchivoBase::escribirDatos(destino, f.read(Citas::MayorArchivo));
+}
+}  // namespace
+
+bool Preparar(const Base& base)
+{
+    if (base.inicial.isEmpty())
+        return true;
+    if (!prepararBase(base))
+        return false;
+    prepararCitas(base);
+    return true;
 }
 
 RutasBase RutasDelJugador()

@@ -57,7 +57,8 @@ Base BaseDelJugador();
 // base copied in whole (written aside, then renamed), or QBase.bak when the
 // shipped base cannot be read as one, unless a copy is there already, which
 // is never replaced. False when it could not be made: the bank then plays
-// from QBase.bak.
+// from QBase.bak. Beside a copy it lays the shipped passages (QBase.citas)
+// when it has none yet, and never replaces them.
 bool Preparar(const Base& base);
 
 // The base of this user ready to load: BaseDelJugador, prepared.

@@ -4,6 +4,7 @@
 #include "ArchivoBase.h"
 #include "Archivos.h"
 #include "CerrojoBase.h"
+#include "Citas.h"
 #include "Pregunta.h"
 #include "Ubicaciones.h"
 #include "fakes/BaseDePrueba.h"
@@ -185,6 +186,54 @@ private slots:
                 ++contadas;
             }
         QCOMPARE(contadas, 1);
+    }
+
+    // The passages go with the per-user copy, also to a copy made before
+    // they were shipped; passages already there are never replaced, and
+    // what is not a file is never copied.
+    void citasConLaCopia_data()
+    {
+        QTest::addColumn<QString>("enElJuego");  // "archivo", "carpeta" or "nada"
+        QTest::addColumn<bool>("copiaHecha");
+        QTest::addColumn<QByteArray>("yaPuestas");
+        QTest::addColumn<bool>("copiadas");
+        QTest::newRow("primera vez") << QStringLiteral("archivo") << false << QByteArray() << true;
+        QTest::newRow("copia de antes sin pasajes") << QStringLiteral("archivo") << true << QByteArray() << true;
+        QTest::newRow("pasajes ya puestos") << QStringLiteral("archivo") << true << QByteArray("ID\tpropias\n") << false;
+        QTest::newRow("el juego no los trae") << QStringLiteral("nada") << false << QByteArray() << false;
+        QTest::newRow("una carpeta en su lugar") << QStringLiteral("carpeta") << false << QByteArray() << false;
+    }
+    void citasConLaCopia()
+    {
+        QFETCH(QString, enElJuego);
+        QFETCH(bool, copiaHecha);
+        QFETCH(QByteArray, yaPuestas);
+        QFETCH(bool, copiadas);
+        const QString juego = ruta(QStringLiteral("juego"));
+        EscribirBaseDePrueba(juego, 2, true);
+        const QByteArray pasajes = "ID\tReferencia\tTexto\tEvidencia\n1001\tGénesis 1:1\tEN el principio\tprincipio\n";
+        const QString delJuego = QDir(juego).filePath(QStringLiteral("QBase.citas"));
+        if (enElJuego == QLatin1String("archivo"))
+            escribirArchivo(delJuego, pasajes);
+        else if (enElJuego == QLatin1String("carpeta"))
+            QVERIFY(QDir().mkpath(delJuego));
+        const auto b = Ubicaciones::UbicarBase(juego, false, ruta(QStringLiteral("casa/Orvalia")), nunca);
+        const QString propias = ruta(QStringLiteral("casa/Orvalia/QBase.citas"));
+        if (copiaHecha) {
+            QVERIFY(QDir().mkpath(ruta(QStringLiteral("casa/Orvalia"))));
+            QVERIFY(QFile::copy(b.inicial, b.rutas.principal));
+        }
+        if (!yaPuestas.isEmpty())
+            escribirArchivo(propias, yaPuestas);
+
+        QVERIFY(Ubicaciones::Preparar(b));
+        if (copiadas)
+            QCOMPARE(leerTodo(propias), pasajes);
+        else if (!yaPuestas.isEmpty())
+            QCOMPARE(leerTodo(propias), yaPuestas);
+        else
+            QVERIFY(!QFileInfo::exists(propias));
+        QCOMPARE(Citas::DeLaBase(b.rutas).cuantas(), enElJuego == QLatin1String("archivo") && yaPuestas.isEmpty() ? 1 : 0);
     }
 
     // No per-user folder can be made: the game plays from QBase.bak and

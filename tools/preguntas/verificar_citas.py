@@ -10,7 +10,8 @@ For each row it checks:
   * the header and the column count (12 columns);
   * `Referencia` names a book as Spanish Bibles write it and a chapter:verse
     (or a verse range inside one chapter) that exists in the Reina-Valera 1909
-    text of Debian's sword-text-sparv (module spaRV1909eb, read with diatheke);
+    text of Debian's sword-text-sparv (module spaRV1909eb, read with diatheke),
+    numbered as printed Bibles number it (data/preguntas/numeracion.csv);
   * `Evidencia` stands in the cited verses. The comparison collapses runs of
     white space and drops the module's Strong's tags ("<H3967>"), but is
     otherwise exact: case, accents and punctuation as the text prints them;
