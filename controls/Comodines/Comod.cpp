@@ -138,7 +138,8 @@ void Comod::disponer() {
     for (int i = 0; i < 12; ++i) {
         const bool grande = i >= 6;
         const int lado = qMax(1, qRound((grande ? LadoGrande : LadoChico) * escala_));
-        const int izq = enPixeles((grande ? IzquierdaGrande : IzquierdaChica)[i % 3] * escala_);
+        const int* izquierdas = grande ? IzquierdaGrande : IzquierdaChica;
+        const int izq = enPixeles(izquierdas[i % 3] * escala_);
         imagenes_[i]->setFixedSize(lado, lado);
         imagenes_[i]->move(izq, imagenes_[i]->y());
     }
