@@ -23,7 +23,10 @@ For each row it checks:
     40 characters long;
   * no two questions have the same text (after folding case and spaces);
   * the right letter is spread evenly: each of A-D holds 25% +- 2% of a file
-    (only for files of 20 rows or more).
+    (only for files of 20 rows or more);
+  * no book holds more than 15% of a file's questions (only for files of 100
+    rows or more: a level that leans on one book is one a reader of that
+    book wins without knowing the rest).
 
 Then it runs the checks of comprobaciones.py on the wording: names near the
 cited verses, wrong numbers found elsewhere in the Bible, one spelling per
@@ -45,13 +48,15 @@ from collections import Counter
 
 import comprobaciones
 from avisos import Fila
-from biblia import MODULE, leer_biblia, normaliza, versos_citados
+from biblia import LIBROS, MODULE, leer_biblia, normaliza, versos_citados
 
 CABECERA = ["Orden", "Nivel", "Enunciado", "RespA", "RespB", "RespC", "RespD",
             "LetraCorrecta", "Veces", "ID", "Referencia", "Evidencia"]
 
 MAX_ENUNCIADO = 140
 MAX_RESPUESTA = 40
+MAX_PARTE_LIBRO = 0.15
+MIN_FILAS_LIBRO = 100
 
 
 def nivel_de_archivo(ruta):
@@ -87,6 +92,7 @@ def revisar_archivo(ruta, biblia, informe, ids_vistos, enunciados_vistos, filas_
         return 0
 
     letras = Counter()
+    libros = Counter()
     total = 0
     for donde, fila in zip(lineas[1:], filas[1:]):
         if len(fila) != len(CABECERA):
@@ -151,6 +157,7 @@ def revisar_archivo(ruta, biblia, informe, ids_vistos, enunciados_vistos, filas_
         if error:
             informe(ruta, donde, error)
             continue
+        libros[cita[0]] += 1
         if biblia is None:
             continue
         libro, cap, v1, v2 = cita
@@ -170,6 +177,11 @@ def revisar_archivo(ruta, biblia, informe, ids_vistos, enunciados_vistos, filas_
             if abs(parte - 0.25) > 0.02:
                 informe(ruta, 0, "la letra %s es la correcta en %d de %d filas (%.1f%%; se pide 25%% ± 2%%)"
                         % (l, letras[l], total, 100 * parte))
+    if total >= MIN_FILAS_LIBRO:
+        for libro, cuantas in sorted(libros.items()):
+            if cuantas > MAX_PARTE_LIBRO * total:
+                informe(ruta, 0, "%s da %d de %d preguntas (%.1f%%; se pide a lo sumo %d%%)"
+                        % (LIBROS[libro][0], cuantas, total, 100 * cuantas / total, 100 * MAX_PARTE_LIBRO))
     return total
 
 

@@ -325,6 +325,23 @@ class ElProgramaLasEjecuta(unittest.TestCase):
         self.assertEqual(estado, 1)
         self.assertIn("prueba.csv:2: pregunta 5001: «rió» se escribe «rio»", salida.getvalue())
 
+    def test_ningun_libro_pasa_del_quince_por_ciento(self):
+        # 100 rows, letters evenly spread; Génesis holds `genesis` of them.
+        for genesis, avisa in ((15, False), (16, True)):
+            with self.subTest(genesis=genesis), tempfile.TemporaryDirectory() as carpeta:
+                ruta = os.path.join(carpeta, "nivel5.csv")
+                with open(ruta, "w", encoding="utf-8", newline="") as f:
+                    w = csv.writer(f, lineterminator="\n")
+                    w.writerow(verificar_citas.CABECERA)
+                    for i in range(100):
+                        ref = "Génesis 1:1" if i < genesis else "Éxodo 1:1"
+                        w.writerow([1, 5, "¿Pregunta %d?" % i, "Uno", "Dos", "Tres", "Cuatro", "ABCD"[i % 4],
+                                    0, 5001 + i, ref, "En el principio"])
+                hallados = []
+                verificar_citas.revisar_archivo(ruta, None, lambda a, l, m: hallados.append(m), {}, {}, [])
+                self.assertEqual([m for m in hallados if "Génesis da" in m],
+                                 ["Génesis da 16 de 100 preguntas (16.0%; se pide a lo sumo 15%)"] if avisa else [])
+
 
 if __name__ == "__main__":
     unittest.main()
