@@ -168,6 +168,7 @@ ElementosTablero::ElementosTablero(QWidget* t) : tablero_(t)
 
     tarjeta = new TarjetaVerso(t);
     auto* vigia = new Vigia(tarjeta, [this] { ColocarTarjeta(); });
+    QObject::connect(tarjeta, &TarjetaVerso::quiereLugar, tarjeta, [this] { ColocarTarjeta(); });
     for (QWidget* w : std::initializer_list<QWidget*>{cmdIniciar, cmdOpciones, Label2, znBot, cmdResponder, cmdSigPreg,
                                                       cmdRetira, lblNextPlayer, Timer1})
         w->installEventFilter(vigia);
@@ -185,7 +186,8 @@ void ElementosTablero::ColocarTarjeta()
     for (const QWidget* w : std::initializer_list<const QWidget*>{cmdIniciar, cmdOpciones, Label2})
         if (w->isVisibleTo(tablero_))
             ocupados << enTablero(w, w->rect());
-    tarjeta->Colocar(lugarTarjeta(tablero_->rect(), ocupados, tarjeta->Minimo()));
+    const QRect centro(Image1->pos(), Image1->pixmap().deviceIndependentSize().toSize().boundedTo(Image1->size()));
+    tarjeta->Colocar(lugarTarjeta(tablero_->rect(), ocupados, {centro}, tarjeta->Minimo()));
 }
 
 QWidget* ElementosTablero::elemento(Elemento e) const

@@ -14,6 +14,8 @@ namespace {
 constexpr int PuntosChico = 15, PuntosGrande = 20;
 // The letters shrink no further than this share, and only to keep the phrase.
 constexpr double MenorEncogido = 0.75;
+// The longest line, in average letters.
+constexpr int LetrasPorLinea = 64;
 
 const QColor Fondo(8, 16, 88);
 
@@ -101,9 +103,8 @@ bool TarjetaVerso::Mostrar(qint32 id)
     activa_ = true;
     setAccessibleName(QStringLiteral("Versículo: ") + cita_.referencia);
     setAccessibleDescription(cita_.texto);
-    Ajustar();
-    setVisible(!geometry().isEmpty());
     raise();
+    emit quiereLugar();  // its height follows the passage
     return true;
 }
 
@@ -120,7 +121,14 @@ void TarjetaVerso::Colocar(const QRect& lugar)
         setGeometry(QRect(lugar.topLeft(), QSize(0, 0)));
         return;
     }
-    setGeometry(lugar);
+    // Lines no longer than a reader follows at a glance, centred in its room,
+    // and as high as the passage needs at the room's top: a short verse leaves
+    // the rest of the question's place free.
+    const int ancho = qMin(lugar.width(), 2 * Margen() + QFontMetrics(textoPleno_).averageCharWidth() * LetrasPorLinea);
+    setGeometry(lugar.left() + (lugar.width() - ancho) / 2, lugar.top(), ancho, lugar.height());
+    const int usado = CajaTexto().top() + int(std::ceil(alto(texto_, recorte_, qMax(1, CajaTexto().width())))) + Margen();
+    if (!recorte_.texto.isEmpty() && usado < lugar.height())
+        resize(width(), usado);
     if (activa_ && isHidden())
         show();
 }

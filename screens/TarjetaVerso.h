@@ -33,6 +33,9 @@ public:
     // The least size worth showing: the reference and two lines of text.
     QSize Minimo() const;
 
+signals:
+    void quiereLugar();  // a new passage: the board places the card again
+
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;

@@ -48,4 +48,12 @@ QRect lugarTarjeta(const QRect& tablero, const QList<QRect>& ocupados, QSize min
     return mejor;
 }
 
+QRect lugarTarjeta(const QRect& tablero, const QList<QRect>& ocupados, const QList<QRect>& mejorLibres, QSize minimo)
+{
+    const QRect todo = lugarTarjeta(tablero, ocupados, minimo);
+    const QRect libre = lugarTarjeta(tablero, ocupados + mejorLibres, minimo);
+    const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
+    return area(libre) * 5 >= area(todo) * 3 ? libre : todo;
+}
+
 }  // namespace Diseno
