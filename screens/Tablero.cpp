@@ -247,7 +247,6 @@ void Tablero::Form_KeyDown(int KeyCode, int Shift)
 void Tablero::cmdIniciar_Click()
 {
     nivel_ = Turno::Inicia(m_);
-    el_->tarjeta->Quitar();
     el_->cmdIniciar->hide();
     MuestraPregunta();
 }

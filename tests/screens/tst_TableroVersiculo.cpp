@@ -7,6 +7,17 @@
 // walk-away it shows the passage of the question just closed, until the next
 // question or the next player's start; never with the option off, without a
 // readable companion, or where the board goes straight on.
+// Counts the times a widget came up.
+class Apariciones : public QObject {
+public:
+    int veces = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        veces += e->type() == QEvent::ShowToParent;
+        return false;
+    }
+};
+
 class TstTableroVersiculo : public QObject {
     Q_OBJECT
 
@@ -84,6 +95,8 @@ private slots:
         t.iniciar();
         QVERIFY(v->isHidden());
         const qint32 id = t.qtn().ID();
+        Apariciones apariciones;  // not even for a moment where the board goes straight on
+        v->installEventFilter(&apariciones);
         if (jugada == "acierto") {
             t.acertar();
         } else if (jugada == "cima") {
@@ -99,6 +112,7 @@ private slots:
         }
         QCOMPARE(!v->isHidden(), tarjeta);
         QCOMPARE(v->Activa(), tarjeta);
+        QCOMPARE(apariciones.veces, tarjeta ? 1 : 0);
         if (!tarjeta) {
             if (a.contains(QLatin1String("jumpNext")) && jugada == "acierto")
                 QVERIFY(t.el().Resp1[0]->isEnabled());  // the next question is already up
