@@ -273,6 +273,7 @@ private slots:
         f.close();
         TarjetaVerso* v = e.tarjeta;
         v->setCitas(Citas::Leer(citas));
+        e.cmdIniciar->hide();  // placed between questions first: "Iniciar" coming back must move it
         QVERIFY(v->Mostrar(1001));
         const QSet<QString> bajoLaTarjeta{QStringLiteral("txtPregunta"), QStringLiteral("Image1")};
         for (const bool esperando : {false, true}) {
