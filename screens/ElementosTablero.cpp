@@ -169,13 +169,15 @@ ElementosTablero::ElementosTablero(QWidget* t) : tablero_(t)
     tarjeta = new TarjetaVerso(t);
     auto* vigia = new Vigia(tarjeta, [this] { ColocarTarjeta(); });
     QObject::connect(tarjeta, &TarjetaVerso::quiereLugar, tarjeta, [this] { ColocarTarjeta(); });
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdIniciar, cmdOpciones, Label2, znBot, cmdResponder, cmdSigPreg,
-                                                      cmdRetira, lblNextPlayer, Timer1})
+    // The bottom strip and the countdown's box count whole, whatever shows in them.
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdIniciar, cmdOpciones, Label2})
         w->installEventFilter(vigia);
 }
 
 void ElementosTablero::ColocarTarjeta()
 {
+    if (!tarjeta->Activa())
+        return;  // placed when it is next shown
     auto enTablero = [this](const QWidget* w, QRect r) { return r.translated(w->mapTo(tablero_, QPoint(0, 0))); };
     // The countdown's box counts though it is away whenever the card is up.
     QList<QRect> ocupados{enTablero(lblJugador, lblJugador->rect()), enTablero(Puntos1, Puntos1->rect()),

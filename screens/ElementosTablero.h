@@ -49,7 +49,7 @@ public:
 
     // Puts the verse card in the largest room that leaves clear what is on
     // show and must stay seen (Diseno::lugarTarjeta): run by the resize step
-    // and whenever a picture button, the ID or a name label shows or hides.
+    // and whenever "Iniciar", "Opciones" or the question's ID shows or hides.
     void ColocarTarjeta();
 
 private:
