@@ -24,6 +24,7 @@ void leerInterruptores(Modulo& m, const Almacen& a)
     m.PreguntaCorta = a.leerBool(kInicio, QStringLiteral("PreguntaCorta"), true);
     m.SalaPublico = a.leerBool(kInicio, QStringLiteral("SalaPublico"), false);
     m.JuegaElPublico = a.leerBool(kInicio, QStringLiteral("JuegaElPublico"), false);
+    m.MostrarVersiculo = a.leerBool(kInicio, QStringLiteral("MostrarVersiculo"), true);
 }
 
 void aplicarSilencio(Modulo& m, const Almacen& a)

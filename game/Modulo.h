@@ -26,6 +26,7 @@ struct Modulo {
     QString CarpetaMP3 = QStringLiteral("\\MP3\\");
     bool SalaPublico = false;     // the room of phones listens
     bool JuegaElPublico = false;  // and the phones answer too
+    bool MostrarVersiculo = true; // the verse card after every answer
 
     // The player table is indexed only through this: a bad index never
     // reaches past the six seats.

@@ -6,6 +6,7 @@
 #include "EtiquetaNombre.h"
 #include "Premios.h"
 #include "PuntajePuntos.h"
+#include "TarjetaVerso.h"
 #include "AccesibleVisible.h"
 
 #include <QAccessibleWidget>
@@ -119,6 +120,9 @@ QAccessibleInterface* fabrica(const QString& clase, QObject* o) {
         if (auto* l = qobject_cast<EtiquetaNombre*>(o)) return new EtiquetaAccesible(l);
     } else if (clase == QLatin1String("Cronova::Timer")) {
         if (auto* t = qobject_cast<Cronova::Timer*>(o)) return new CuentaAccesible(t);
+    } else if (clase == QLatin1String("TarjetaVerso")) {
+        // A notice: a reader says it as it comes up, by its name and description.
+        if (auto* v = qobject_cast<TarjetaVerso*>(o)) return new WidgetAccesible(v, QAccessible::Notification);
     } else if (clase == QLatin1String("Puntaje::Puntos")) {
         if (auto* p = qobject_cast<Puntaje::Puntos*>(o)) return new EscaleraAccesible(p);
     }
@@ -144,7 +148,8 @@ void HacerAccesible(const ElementosTablero& el) {
     el.lblNextPlayer->setProperty(kQueEs, QStringLiteral("Siguiente jugador"));
     static VigiaTablero vigia;
     for (QWidget* w : std::initializer_list<QWidget*>{el.cmdIniciar, el.cmdOpciones, el.cmdResponder, el.cmdSigPreg,
-                                                      el.cmdRetira, el.Timer1, el.lblNextPlayer})
+                                                      el.cmdRetira, el.Timer1, el.lblNextPlayer,
+                                                      el.tarjeta})
         w->installEventFilter(&vigia);
 }
 

@@ -9,7 +9,8 @@ class QObject;
 // "Siguiente pregunta", "Retirarse") that a reader can press; the player's
 // name, the question and the next player as labels that say what they hold
 // ("Jugador: Ana"); the ladder by the step being played and its points; the
-// countdown by the seconds left. Nothing the player sees or hears changes.
+// countdown by the seconds left; the verse card as a notice named by its
+// reference ("Versículo: Génesis 6:14"), the whole passage its description. Nothing the player sees or hears changes.
 // Called by the board once its elements are built.
 void HacerAccesible(const ElementosTablero& el);
 

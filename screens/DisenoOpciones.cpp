@@ -122,11 +122,14 @@ ControlesOpciones CrearControlesOpciones(QDialog* v)
     c.lblPublico->setWordWrap(true);
     c.lblPublico->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    c.chkVersiculo = new CasillaVariasLineas(QStringLiteral("Mostrar el versículo después de cada respuesta"), v);
+    c.chkVersiculo->setGeometry(caja(7410, 5400, 3075, 480));
+
     QWidget* orden[] = {c.Check1, c.Check2[0], c.Check2[2], c.Check2[1], c.cmdReInitialize,
                         c.optTipoJuego[0], c.optTipoJuego[1], c.totalJug,
                         c.nomJug[0], c.nomJug[1], c.nomJug[2], c.nomJug[3], c.nomJug[4], c.nomJug[5],
                         c.Command1, c.cmdCancel, c.cmdOK, c.Slider1, c.optDura[0], c.optDura[1],
-                        c.chkSalaPublico, c.chkJuegaElPublico};
+                        c.chkSalaPublico, c.chkJuegaElPublico, c.chkVersiculo};
     for (size_t i = 0; i + 1 < std::size(orden); ++i)
         QWidget::setTabOrder(orden[i], orden[i + 1]);
     return c;

@@ -44,14 +44,18 @@ struct ControlesOpciones {
     QCheckBox* chkJuegaElPublico = nullptr;
     QLabel* lblPublico = nullptr;
 
+    // The verse card after each answer, under the room's column: never
+    // disabled, so it can be switched during a game too.
+    QCheckBox* chkVersiculo = nullptr;
+
     QPushButton* Command1 = nullptr;  // "A&yuda"
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdOK = nullptr;
 };
 
 // The window's inner size in twips: the design's 7230 x 5715, widened by the
-// column of the room of phones.
+// column of the room of phones and lengthened for the verse card's box.
 inline constexpr int AnchoOpciones = 10620;
-inline constexpr int AltoOpciones = 5715;
+inline constexpr int AltoOpciones = 5970;
 
 ControlesOpciones CrearControlesOpciones(QDialog* ventana);

@@ -7,12 +7,16 @@
 #include "CronovaTimer.h"
 #include "EtiquetaNombre.h"
 #include "FabricaControles.h"
+#include "LugarTarjeta.h"
 #include "PuntajePuntos.h"
 #include "Resp.h"
+#include "TarjetaVerso.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
+#include <functional>
 
 namespace {
 using namespace Diseno;
@@ -61,6 +65,22 @@ QPixmap imagenDelJuego(Imagen i, bool grande, double crece, double dpr)
 }
 
 const char* const kAmbar = "#ffcc30";
+
+// Calls back when a watched element shows or hides, as far as its parent goes
+// (so also while the board itself is not up).
+class Vigia : public QObject {
+public:
+    Vigia(QObject* padre, std::function<void()> avisar) : QObject(padre), avisar_(std::move(avisar)) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
+            avisar_();
+        return false;
+    }
+
+private:
+    std::function<void()> avisar_;
+};
 }  // namespace
 
 // The resources live in a static library: pull them in explicitly.
@@ -145,6 +165,31 @@ ElementosTablero::ElementosTablero(QWidget* t) : tablero_(t)
     // A long name runs on into the empty row beside it.
     lblJugador->setVecinos({cmdOpciones, Puntos1});
     lblNextPlayer->setVecinos({cmdRetira});
+
+    tarjeta = new TarjetaVerso(t);
+    auto* vigia = new Vigia(tarjeta, [this] { ColocarTarjeta(); });
+    QObject::connect(tarjeta, &TarjetaVerso::quiereLugar, tarjeta, [this] { ColocarTarjeta(); });
+    // The bottom strip and the countdown's box count whole, whatever shows in them.
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdIniciar, cmdOpciones, Label2})
+        w->installEventFilter(vigia);
+}
+
+void ElementosTablero::ColocarTarjeta()
+{
+    if (!tarjeta->Activa())
+        return;  // placed when it is next shown
+    auto enTablero = [this](const QWidget* w, QRect r) { return r.translated(w->mapTo(tablero_, QPoint(0, 0))); };
+    // The countdown's box counts though it is away whenever the card is up.
+    QList<QRect> ocupados{enTablero(lblJugador, lblJugador->rect()), enTablero(Puntos1, Puntos1->rect()),
+                          enTablero(Timer1, Timer1->rect()), enTablero(comod, comod->cajaImagenes()),
+                          enTablero(znBot, znBot->rect())};
+    for (const Resp* r : Resp1)
+        ocupados << enTablero(r, r->cajaArte());
+    for (const QWidget* w : std::initializer_list<const QWidget*>{cmdIniciar, cmdOpciones, Label2})
+        if (w->isVisibleTo(tablero_))
+            ocupados << enTablero(w, w->rect());
+    const QRect centro(Image1->pos(), Image1->pixmap().deviceIndependentSize().toSize().boundedTo(Image1->size()));
+    tarjeta->Colocar(lugarTarjeta(tablero_->rect(), ocupados, {centro}, tarjeta->Minimo()));
 }
 
 QWidget* ElementosTablero::elemento(Elemento e) const
@@ -222,4 +267,6 @@ void ElementosTablero::Aplicar(int anchoTwips, int altoTwips)
     Puntos1->resize(Puntos1->width(), qMax(0, qMin(pixeles(float(4275 * crece)), sobreRespuestas)));
     lblJugador->Colocado();
     lblNextPlayer->Colocado();
+    tarjeta->setLetra(grande, crece);
+    ColocarTarjeta();
 }

@@ -10,6 +10,7 @@ class QFrame;
 class QLabel;
 class QWidget;
 class Resp;
+class TarjetaVerso;
 namespace Cronova { class Timer; }
 namespace Puntaje { class Puntos; }
 
@@ -44,6 +45,12 @@ public:
     BotonImagen* cmdResponder;
     BotonImagen* cmdSigPreg;
     BotonImagen* cmdRetira;
+    TarjetaVerso* tarjeta;  // frontmost: it may lie over the question and the centre picture
+
+    // Puts the verse card in the largest room that leaves clear what is on
+    // show and must stay seen (Diseno::lugarTarjeta): run by the resize step
+    // and whenever "Iniciar", "Opciones" or the question's ID shows or hides.
+    void ColocarTarjeta();
 
 private:
     QWidget* elemento(Diseno::Elemento e) const;

@@ -39,6 +39,7 @@ Opciones::Opciones(Modulo& m, Almacen& a, EnlacesOpciones enlaces, QWidget* pare
     connect(c_.Check2[0], &QCheckBox::toggled, this, [this](bool b) { m_.noSoundAnswer = b; });
     connect(c_.Check2[1], &QCheckBox::toggled, this, [this](bool b) { m_.jumpNext = b; });
     connect(c_.Check2[2], &QCheckBox::toggled, this, [this](bool b) { m_.noSoundAsk = b ? 1 : 0; });
+    connect(c_.chkVersiculo, &QCheckBox::toggled, this, [this](bool b) { m_.MostrarVersiculo = b; });
     connect(c_.optTipoJuego[0], &QRadioButton::toggled, this, [this](bool b) { m_.ContinuousPlay = b; });
     connect(c_.cmdReInitialize, &QPushButton::clicked, this, &Opciones::Reinicializar);
     connect(c_.Command1, &QPushButton::clicked, this, [] { Ayuda::Mostrar(); });
@@ -64,6 +65,7 @@ void Opciones::Llenar()
     c_.Check2[0]->setChecked(a_.leerBool(kInicio, QStringLiteral("noSoundAnswer"), false));
     c_.Check2[2]->setChecked(a_.leer32(kInicio, QStringLiteral("noSoundAsk"), 0) != 0);
     c_.Check2[1]->setChecked(a_.leerBool(kInicio, QStringLiteral("jumpNext"), false));
+    c_.chkVersiculo->setChecked(a_.leerBool(kInicio, QStringLiteral("MostrarVersiculo"), true));
     const bool seguido = a_.leerBool(kInicio, QStringLiteral("ContinuousPlay"), true);
     c_.optTipoJuego[seguido ? 0 : 1]->setChecked(true);
     const bool corta = a_.leerBool(kInicio, QStringLiteral("PreguntaCorta"), true);
@@ -194,6 +196,7 @@ void Opciones::Aceptar()
     a_.escribir(kInicio, QStringLiteral("noSoundAnswer"), unoCero(c_.Check2[0]->isChecked()));
     a_.escribir(kInicio, QStringLiteral("noSoundAsk"), unoCero(c_.Check2[2]->isChecked()));
     a_.escribir(kInicio, QStringLiteral("jumpNext"), unoCero(c_.Check2[1]->isChecked()));
+    a_.escribir(kInicio, QStringLiteral("MostrarVersiculo"), unoCero(c_.chkVersiculo->isChecked()));
     a_.escribir(kInicio, QStringLiteral("ContinuousPlay"), Texto::deBooleano(c_.optTipoJuego[0]->isChecked()));
     a_.escribir(kInicio, QStringLiteral("PreguntaCorta"), Texto::deBooleano(c_.optDura[0]->isChecked()));
     a_.escribir(kInicio, QStringLiteral("SalaPublico"), Texto::deBooleano(c_.chkSalaPublico->isChecked()));

@@ -6,6 +6,8 @@
 #include "Arranque.h"
 #include "Azar.h"
 #include "BotonImagen.h"
+#include "Citas.h"
+#include "CodigoTecla.h"
 #include "Comod.h"
 #include "Comodines.h"
 #include "CronovaTimer.h"
@@ -22,37 +24,15 @@
 #include "ReproductorQt.h"
 #include "Resp.h"
 #include "Sonido.h"
+#include "TarjetaVerso.h"
 #include "Turno.h"
 #include "Ubicaciones.h"
+#include "Versiculo.h"
 #include "Ventanas.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-
-namespace {
-// Qt's keys as the board's key codes: letters and digits as their
-// characters, Enter 13, F1 to F12 from 112.
-int codigoTecla(const QKeyEvent* e)
-{
-    const int k = e->key();
-    if ((k >= Qt::Key_A && k <= Qt::Key_Z) || (k >= Qt::Key_0 && k <= Qt::Key_9) || k == Qt::Key_Space)
-        return k;
-    if (k == Qt::Key_Return || k == Qt::Key_Enter)
-        return 13;
-    if (k == Qt::Key_Escape)
-        return 27;
-    if (k >= Qt::Key_F1 && k <= Qt::Key_F24)
-        return 112 + (k - Qt::Key_F1);
-    return 0;
-}
-
-int estadoMayusculas(Qt::KeyboardModifiers mods)
-{
-    return (mods & Qt::ShiftModifier ? 1 : 0) + (mods & Qt::ControlModifier ? 2 : 0) +
-           (mods & Qt::AltModifier ? 4 : 0);
-}
-}  // namespace
 
 Tablero::Tablero(Modulo& m, Almacen& a, Dependencias d, QWidget* parent)
     : QWidget(parent), m_(m), a_(a), el_(std::make_unique<ElementosTablero>(this)),
@@ -103,12 +83,14 @@ bool Tablero::Cargar()
 {
     sonido_->IniciaMusica();
     Toca(0);
-    qtn_ = Pregunta::Crear(carpetaBase_.isEmpty() ? Ubicaciones::RutasDelJugador() : RutasBase::En(carpetaBase_));
+    const RutasBase rutas = carpetaBase_.isEmpty() ? Ubicaciones::RutasDelJugador() : RutasBase::En(carpetaBase_);
+    qtn_ = Pregunta::Crear(rutas);
     if (!qtn_) {
         descargado_ = true;  // nothing is to be written on the way out
         return false;
     }
     timer().setTiempoLimite(m_.segundosPregunta());
+    el_->tarjeta->setCitas(Citas::DeLaBase(rutas));  // none: no card, the game goes on
     // A copy that cannot save leaves the first run to the one that can. A
     // base that holds counts has been played already, whatever the settings
     // say (lost or reset, or a stick another computer played): the
@@ -271,6 +253,7 @@ void Tablero::cmdIniciar_Click()
 
 void Tablero::MuestraPregunta()
 {
+    el_->tarjeta->Quitar();
     for (Resp* r : el_->Resp1)
         r->setEnabled(true);
     el_->znBot->setEnabled(true);
@@ -319,7 +302,10 @@ void Tablero::Confirmar()
     el_->comod->setEnabled(false);
     TerminaPregunta();
     sala_.Juzgada(qtn_->Correcta(), elegida_);
-    if (qtn_->Correcta() == elegida_)
+    const bool acierto = qtn_->Correcta() == elegida_;
+    if (Versiculo::Mostrar(m_, acierto ? Versiculo::Cierre::Acierto : Versiculo::Cierre::Fallo))
+        el_->tarjeta->Mostrar(qtn_->ID());
+    if (acierto)
         Acierto();
     else
         Fallo();
@@ -453,6 +439,8 @@ void Tablero::cmdRetira_Click()
     const qint16 correcta = qtn_->Correcta();
     AplicarMarcas(Desenlace::MarcasRetiro(elegida_, correcta));
     sala_.Juzgada(correcta, elegida_, true);
+    if (Versiculo::Mostrar(m_, Versiculo::Cierre::Retiro))
+        el_->tarjeta->Mostrar(qtn_->ID());
     const auto r = Desenlace::Retiro(el_->lblJugador->text(), m_.actual().Escalon, elegida_, correcta,
                                      el_->Puntos1->PuntosGanados());
     m_.actual().Escalon = r.escalon;

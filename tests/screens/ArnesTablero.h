@@ -24,14 +24,18 @@
 class ArnesTablero {
 public:
     // ajustes: what to put in the store before the start routine reads it;
-    // publico: the room of phones the board tells (none when null).
-    explicit ArnesTablero(std::function<void(Almacen&)> ajustes = {}, int porNivel = 5, Publico* publico = nullptr)
+    // publico: the room of phones the board tells (none when null);
+    // junto: lays what else the base's folder should hold before the load.
+    explicit ArnesTablero(std::function<void(Almacen&)> ajustes = {}, int porNivel = 5, Publico* publico = nullptr,
+                          std::function<void(const QString&)> junto = {})
         : almacen(dir.filePath(QStringLiteral("ajustes.ini")))
     {
         almacen.escribir(QStringLiteral("Inicio"), QStringLiteral("FirstRun"), QStringLiteral("False"));
         if (ajustes)
             ajustes(almacen);
         EscribirBaseDePrueba(carpetaBase(), porNivel);
+        if (junto)
+            junto(carpetaBase());
         LeerAjustesInicio(m, almacen);
         Tablero::Dependencias d;
         d.mp1 = &mp1;

@@ -5,6 +5,7 @@
 #include "EtiquetaNombre.h"
 #include "Posiciones.h"
 #include "PuntajePuntos.h"
+#include "TarjetaVerso.h"
 
 #include <QDir>
 #include <QFile>
@@ -181,7 +182,8 @@ private slots:
         QTest::addColumn<QSize>("interior");
         const QSize tamanos[] = {{640, 456},   {714, 508},   {800, 560},   {1023, 730},  {1024, 560},
                                  {1024, 728},  {1280, 680},  {1366, 728},  {1440, 860},  {1600, 860},
-                                 {1920, 1040}, {2560, 1400}, {3840, 2120}, {1024, 600},  {1280, 760}};
+                                 {1920, 1040}, {2560, 1400}, {3840, 2120}, {1024, 600},  {1280, 760},
+                                 {3840, 2100}};
         for (const QSize& t : tamanos)
             QTest::addRow("%dx%d", t.width(), t.height()) << t;
     }
@@ -252,6 +254,58 @@ private slots:
                     fallos << par + (zonas[i].second.intersects(zonas[j].second) ? QStringLiteral(" overlap")
                                                                                   : QStringLiteral(" touch"));
             }
+
+        // The verse card, with a long passage, between two questions (turns
+        // mode: "Siguiente pregunta" and the next player's name) and waiting
+        // for the next player's start ("Iniciar" where the question was): it
+        // may lie over the question and the centre picture only, Holgura
+        // clear of everything else, and stays readable.
+        const QString citas = a.dir.filePath(QStringLiteral("QBase.citas"));
+        QFile f(citas);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QString largo;
+        for (int i = 0; i < 30; ++i)
+            largo += QStringLiteral("y anduvo por toda la tierra de Canaán con sus ganados y sus siervos ");
+        f.write(QStringLiteral("1001\tGénesis 13:17\t%1y Jehová dijo a Abram: Levántate, ve por la tierra a lo largo "
+                               "de ella y a su ancho %1\tLevántate, ve por la tierra\n")
+                    .arg(largo)
+                    .toUtf8());
+        f.close();
+        TarjetaVerso* v = e.tarjeta;
+        v->setCitas(Citas::Leer(citas));
+        e.cmdIniciar->hide();  // placed between questions first: "Iniciar" coming back must move it
+        QVERIFY(v->Mostrar(1001));
+        const QSet<QString> bajoLaTarjeta{QStringLiteral("txtPregunta"), QStringLiteral("Image1")};
+        for (const bool esperando : {false, true}) {
+            e.cmdIniciar->setVisible(esperando);
+            e.cmdOpciones->show();
+            e.cmdSigPreg->setVisible(!esperando);
+            e.cmdRetira->hide();
+            e.cmdResponder->hide();
+            e.lblNextPlayer->setVisible(!esperando);
+            const QString estado = esperando ? QStringLiteral("waiting: ") : QStringLiteral("between: ");
+            if (v->isHidden()) {
+                fallos << estado + QStringLiteral("no card");
+                continue;
+            }
+            const QRect tarjeta = caja(v);
+            if (!a.t->rect().adjusted(h, h, -h, -h).contains(tarjeta))
+                fallos << estado + QStringLiteral("card cut by the board");
+            for (const auto& [nombre, r] : zonas) {
+                const QWidget* boton = elemento(e, nombre.toLatin1());
+                const bool oculto = boton && qobject_cast<const BotonImagen*>(boton) && boton->isHidden();
+                if (!bajoLaTarjeta.contains(nombre) && !oculto && tarjeta.adjusted(-h, -h, h, h).intersects(r))
+                    fallos << estado + QStringLiteral("card covers ") + nombre;
+            }
+            const Citas::Recorte& r = v->Recorte();
+            if (r.desde < 0 || !r.texto.contains(QStringLiteral("Levántate, ve por la tierra")))
+                fallos << estado + QStringLiteral("the phrase is not on the card");
+            if (!r.texto.endsWith(QChar(0x2026)) || !r.texto.startsWith(QChar(0x2026)))
+                fallos << estado + QStringLiteral("the long passage not shortened around the phrase");
+            const double puntos = v->LetraTexto().pointSizeF();
+            if (puntos < (Diseno::juegoGrande(interior.width() * 15) ? 15 : 11) * Diseno::crecimiento(interior.width() * 15.f, interior.height() * 15.f))
+                fallos << estado + QStringLiteral("card letters %1 pt").arg(puntos);
+        }
         QVERIFY2(fallos.isEmpty(), qPrintable(fallos.join(QStringLiteral("; "))));
     }
 

@@ -104,6 +104,8 @@ private slots:
     void cancelarYCierreNoGuardan();
     void publico_data();
     void publico();
+    void versiculo_data();
+    void versiculo();
 };
 
 void TstOpciones::textosYFoco()
@@ -120,7 +122,7 @@ void TstOpciones::textosYFoco()
     QCOMPARE(c.Command1->text(), QStringLiteral("A&yuda"));
     QCOMPARE(c.Slider1->minimum(), -4000);
     QCOMPARE(c.Slider1->maximum(), 0);
-    QCOMPARE(o.size(), QSize(708, 381));  // the design's 482 x 381 and the room's column
+    QCOMPARE(o.size(), QSize(708, 398));  // the design's 482 x 381, the room's column, the verse's box below it
     QCOMPARE(c.frameJugadores->geometry(), QRect(0, 232, 481, 125));
 
     // "silencio" first, then the focus order the players know.
@@ -508,6 +510,58 @@ void TstOpciones::publico()
     QCOMPARE(aplicado, (QList<QPair<bool, bool>>{{sala, juega}}));
     QCOMPARE(b.m.SalaPublico, sala);
     QCOMPARE(b.m.JuegaElPublico, juega);
+}
+
+void TstOpciones::versiculo_data()
+{
+    QTest::addColumn<QString>("guardado");  // "MostrarVersiculo" as stored; empty: none
+    QTest::addColumn<bool>("clic");
+    QTest::addColumn<bool>("aceptar");
+    QTest::addColumn<QString>("queda");     // in the store afterwards
+    QTest::newRow("de entrada, marcada") << "" << false << true << "1";
+    QTest::newRow("quitarla") << "" << true << true << "0";
+    QTest::newRow("cancelar") << "" << true << false << "<nada>";
+    QTest::newRow("volver a ponerla") << "0" << true << true << "1";
+    QTest::newRow("cancelar, apagada") << "0" << true << false << "0";
+}
+
+// The verse card's box: ticked unless stored off, the mirror live while the
+// window is open, stored by "&Aceptar" only, last in the focus chain, and
+// usable during a game, clear of every other control.
+void TstOpciones::versiculo()
+{
+    QFETCH(QString, guardado);
+    QFETCH(bool, clic);
+    QFETCH(bool, aceptar);
+    QFETCH(QString, queda);
+    Banco b;
+    if (!guardado.isEmpty()) {
+        b.a->escribir(I, QStringLiteral("MostrarVersiculo"), guardado);
+        LeerAjustesInicio(b.m, *b.a);
+    }
+    b.inicio = false;  // between two questions
+    const bool antes = guardado != QLatin1String("0");
+    QCOMPARE(b.m.MostrarVersiculo, antes);
+    b.abrir();
+    const ControlesOpciones& c = b.c();
+    QCOMPARE(c.chkVersiculo->text(), QStringLiteral("Mostrar el versículo después de cada respuesta"));
+    QCOMPARE(c.chkVersiculo->isChecked(), antes);
+    QVERIFY(c.chkVersiculo->isEnabled() && c.chkVersiculo->isVisibleTo(b.o.get()));
+    QVERIFY(b.o->rect().contains(c.chkVersiculo->geometry()));
+    for (QWidget* w : b.o->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w != c.chkVersiculo)
+            QVERIFY2(!w->geometry().intersects(c.chkVersiculo->geometry()), qPrintable(w->objectName()));
+    c.chkJuegaElPublico->setEnabled(true);
+    c.chkJuegaElPublico->setFocus();
+    QTest::keyClick(c.chkJuegaElPublico, Qt::Key_Tab);
+    QCOMPARE(b.o->focusWidget(), static_cast<QWidget*>(c.chkVersiculo));
+    if (clic) {
+        c.chkVersiculo->click();
+        QCOMPARE(b.m.MostrarVersiculo, !antes);
+    }
+    (aceptar ? c.cmdOK : c.cmdCancel)->click();
+    QCOMPARE(b.leer(I, QStringLiteral("MostrarVersiculo")), queda);
+    QCOMPARE(b.m.MostrarVersiculo, queda == QLatin1String("<nada>") ? antes : queda == QLatin1String("1"));
 }
 
 QTEST_MAIN(TstOpciones)

@@ -2,6 +2,7 @@
 #include "ArnesTablero.h"
 #include "EtiquetaNombre.h"
 #include "PuntajePuntos.h"
+#include "TarjetaVerso.h"
 #include "fakes/LectorDePrueba.h"
 
 // The board as a screen reader reads it, through Qt's accessibility.
@@ -178,6 +179,34 @@ private slots:
         QCOMPARE(AvisosDe(a.el().Timer1, QAccessible::ObjectCreated), 1);
         QCOMPARE(QAccessible::uniqueId(iface(a.el().lblJugador)), jugador);  // never hidden: kept
         QCOMPARE(nombre(a.el().cmdRetira), QStringLiteral("Retirarse"));
+    }
+
+    // The verse card is a notice: read as it comes up, by its reference, the
+    // whole passage (also where the card shows it shortened) its description.
+    void tarjeta()
+    {
+        ArnesTablero a({}, 5, nullptr, [](const QString& carpeta) {
+            QFile f(carpeta + QStringLiteral("/QBase.citas"));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            for (int n = 1; n <= 5; ++n)
+                f.write(QStringLiteral("%1\tGénesis 6:%2\tHazte un arca de madera de Gopher\tun arca\n")
+                            .arg(IdDePrueba(1, n))
+                            .arg(n)
+                            .toUtf8());
+        });
+        TarjetaVerso* v = a.el().tarjeta;
+        a.iniciar();
+        const int n = a.qtn().ID() % 1000;
+        QTestAccessibility::clearEvents();
+        a.acertar();
+        QVERIFY(!v->isHidden());
+        QCOMPARE(AvisosDe(v, QAccessible::ObjectCreated), 1);
+        QCOMPARE(iface(v)->role(), QAccessible::Notification);
+        QVERIFY(!iface(v)->state().invisible);
+        QCOMPARE(nombre(v), QStringLiteral("Versículo: Génesis 6:%1").arg(n));
+        QCOMPARE(iface(v)->text(QAccessible::Description), QStringLiteral("Hazte un arca de madera de Gopher"));
+        a.siguiente();
+        QVERIFY(iface(v)->state().invisible);
     }
 
     // A long name is read whole, also where the label shows it shortened.
