@@ -71,11 +71,15 @@ Escritura escribir(const QString& rutaBase, const FilasEditables& filas, Abierta
         ids.insert(id);
         if (f.referencia.trimmed().isEmpty())
             continue;
-        const Pasaje p = biblia ? biblia->pasaje(f.referencia) : Pasaje();
-        if (p.esEncontrado())
-            textos.insert(clave(f.referencia), p.texto());
-        // Else, no Bible here or no such verse in it: the verse as it was.
-        const QString texto = textos.value(clave(f.referencia));
+        // A reference already known keeps its text (the same verses, read
+        // the same way by the build or an earlier save): reading all of a
+        // base's verses through SWORD takes seconds. A new one is read; with
+        // no Bible here, or no such verse in it, it has no text yet.
+        const QString k = clave(f.referencia);
+        if (biblia && !textos.contains(k))
+            if (const Pasaje p = biblia->pasaje(f.referencia); p.esEncontrado())
+                textos.insert(k, p.texto());
+        const QString texto = textos.value(k);
         if (texto.isEmpty())
             ++sinTexto;
         citas << Citas::Fila{qint32(id), {f.referencia, texto, f.evidencia}};

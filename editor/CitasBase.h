@@ -39,8 +39,8 @@ struct Escritura {
 };
 
 // Writes the companion beside the base: a line per question with a
-// reference, its verse read through biblia (printed numbering), else the text
-// that reference had when last read or written; then the lines of IDs no
+// reference and its verse: the text that reference had when last read or
+// written, else read now through biblia (printed numbering), else none; then the lines of IDs no
 // question of the opened base had (while no question has taken that ID) and
 // the lines that could not be read. A companion that was there but could not
 // be read at all is left alone: the editor does not know what it holds.
