@@ -21,8 +21,8 @@ struct Abierta {
     QString ruta;                  // where it was read from
     QList<Citas::Fila> ajenas;     // lines for IDs the base did not hold
     QList<QByteArray> ilegibles;   // lines that could not be read, as they were
-    // The verse text of each reference as last read or written, for a save
-    // that cannot read the Bible.
+    // The verse text of each reference as last read or written: a save
+    // reuses it rather than read every verse through SWORD again.
     QHash<QString, QString> textos;
 };
 
