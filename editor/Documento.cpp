@@ -98,6 +98,9 @@ Documento::Resultado Documento::abrir(const QString& ruta)
     ArchivoPreguntas::Lectura l = ArchivoPreguntas::leer(ruta);
     if (!l.valida())
         return Resultado::mal(l.error + QStringLiteral(" No se ha cambiado nada en el archivo."));
+    CitasBase::Abierta citas;
+    if (l.formato == ArchivoPreguntas::Formato::Qdb)
+        citas = CitasBase::leer(ruta, l.filas);
     if (!mismo)
         cerrojo_ = std::move(cerrojo);  // the old file's lock goes
     pila_->clear();
@@ -105,6 +108,7 @@ Documento::Resultado Documento::abrir(const QString& ruta)
     ruta_ = ruta;
     formato_ = l.formato;
     disposicion_ = l.csv;
+    citas_ = std::move(citas);
     revision_->setConReferencia(formato_ == ArchivoPreguntas::Formato::Csv && disposicion_.columnas.referencia >= 0);
     pila_->setClean();
 
@@ -256,7 +260,7 @@ int Documento::agregar(int nivel, Resultado* r)
     // In a base the game walks each level from the top of its block at its
     // next start, so a question written for this week's class goes there and
     // comes up first; a source file simply grows at the end of its level.
-    const int pos = guardaPasaje() ? modelo_->finDeNivel(nivel) : modelo_->principioDeNivel(nivel);
+    const int pos = formato_ == ArchivoPreguntas::Formato::Csv ? modelo_->finDeNivel(nivel) : modelo_->principioDeNivel(nivel);
     pila_->push(new OrdenAgregar(modelo_, pos, {nueva(nivel, *id)}, QStringLiteral("la pregunta nueva")));
     return hecho(r, pos);
 }
@@ -391,7 +395,18 @@ Documento::Resultado Documento::guardar()
     } else {
         escrito = ArchivoBase::escribirDatos(ruta_, ArchivoPreguntas::bytesCsv(modelo_->filas(), disposicion_));
     }
-    const Resultado r = resultadoGuardar(escrito);
+    Resultado r = resultadoGuardar(escrito);
+    if (r.ok && formato_ == ArchivoPreguntas::Formato::Qdb) {
+        // The passages after the base: a failure leaves the edits unsaved,
+        // so the next save writes them again.
+        const CitasBase::Escritura c = CitasBase::escribir(ruta_, modelo_->filas(), citas_, biblia_);
+        if (!c.ok)
+            return Resultado::mal(QStringLiteral("Se guardaron las preguntas en %1, pero no sus pasajes. ")
+                                      .arg(ArchivoPreguntas::nombre(ruta_))
+                                  + c.nota);
+        if (!c.nota.isEmpty())
+            r.mensaje += u' ' + c.nota;
+    }
     if (r.ok) {
         pila_->setClean();
         descartarRecuperacion();

@@ -1,5 +1,6 @@
 #pragma once
 #include "ArchivoPreguntas.h"
+#include "CitasBase.h"
 #include "Comprobador.h"
 
 #include <QObject>
@@ -9,6 +10,7 @@
 #include <optional>
 
 class Azar;
+class Biblia;
 class CerrojoBase;
 class ModeloPreguntas;
 class QUndoStack;
@@ -56,9 +58,12 @@ public:
     bool abierto() const { return !ruta_.isEmpty(); }
     QString ruta() const { return ruta_; }
     ArchivoPreguntas::Formato formato() const { return formato_; }
-    // A base has no field for the passage and the phrase: they are shown,
-    // not kept, unless exported to CSV.
-    bool guardaPasaje() const { return formato_ == ArchivoPreguntas::Formato::Csv; }
+    // The passage and the phrase are kept: a CSV's own columns, a base's
+    // companion beside it (CitasBase).
+    bool guardaPasaje() const { return abierto(); }
+    // The Bible a base's save reads the verses from, for the companion;
+    // without one the verse text read at opening is kept.
+    void setBiblia(const Biblia* biblia) { biblia_ = biblia; }
     bool modificado() const;
 
     // Read-only: the file may be looked at, not changed.
@@ -133,6 +138,8 @@ private:
     QString ruta_;
     ArchivoPreguntas::Formato formato_ = ArchivoPreguntas::Formato::Qdb;
     ArchivoPreguntas::DisposicionCsv disposicion_;
+    CitasBase::Abierta citas_;
+    const Biblia* biblia_ = nullptr;
     QString motivoSoloLectura_;
     std::unique_ptr<CerrojoBase> cerrojo_;
     bool esperaCerrojo_ = false;

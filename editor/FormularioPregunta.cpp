@@ -245,11 +245,6 @@ void FormularioPregunta::construir()
     frase_->setPlaceholderText(QStringLiteral("Unas palabras del versículo que prueban la respuesta"));
     ponerCampo(g, r, QStringLiteral("&Frase"), frase_, FilaEditable::Evidencia);
 
-    notaPasaje_ = new QLabel(campos_);
-    EstiloEditor::comoNota(notaPasaje_);
-    notaPasaje_->setText(QStringLiteral("La base del juego (.qdb) no guarda la referencia ni la frase: aquí sirven "
-                                        "para ver el versículo. Para conservarlas, exporta las preguntas a CSV."));
-    g->addWidget(notaPasaje_, r++, 1);
     // Problems with the fields the form does not show (Orden, Veces, ID).
     auto* otros = etiquetaProblema(FilaBase::ID);
     g->addWidget(otros, r++, 0, 1, 2);
@@ -332,7 +327,6 @@ void FormularioPregunta::leer()
                                                            : QStringLiteral("ha salido %1 veces en el juego").arg(veces)));
     mostrarTexto(referencia_, FilaEditable::Referencia, f.referencia);
     mostrarTexto(frase_, FilaEditable::Evidencia, f.evidencia);
-    notaPasaje_->setVisible(!doc_->guardaPasaje());
     leyendo_ = false;
     revisar();
     emit preguntaCambiada();

@@ -84,7 +84,6 @@ private:
     QLabel* datos_ = nullptr;  // "ID 3005 · preguntada 2 veces"
     QLineEdit* referencia_ = nullptr;
     QLineEdit* frase_ = nullptr;
-    QLabel* notaPasaje_ = nullptr;
     QLabel* vacio_ = nullptr;
     QWidget* campos_ = nullptr;
     // One label under each field, by Problema::campo (and Evidencia).

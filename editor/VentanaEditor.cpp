@@ -38,6 +38,7 @@ VentanaEditor::VentanaEditor(Dialogos& dialogos, const Biblia& biblia, QWidget* 
 {
     setWindowTitle(Titulo);
     setWindowIcon(EstiloEditor::icono());
+    doc_->setBiblia(&biblia_);  // a base's save writes the verses beside it
     acciones_ = AccionesEditor::crear(this, doc_->pila());
 
     auto* centro = new QWidget(this);

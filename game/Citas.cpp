@@ -1,9 +1,11 @@
 #include "Citas.h"
 
+#include "ArchivoBase.h"
 #include "Archivos.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringDecoder>
 
 QString Citas::NombreArchivo() { return QStringLiteral("QBase.citas"); }
@@ -18,8 +20,11 @@ QString Citas::RutaPara(const RutasBase& rutas)
 
 namespace {
 
-// ID, reference and text must be there; a field of spaces is no field.
-std::optional<std::pair<qint32, Citas::Cita>> linea(QByteArrayView bytes)
+const QByteArray Cabecera = "ID\tReferencia\tTexto\tEvidencia";
+
+// ID, reference and text must be there (the editor's reading lets the text
+// be missing); a field of spaces is no field.
+std::optional<Citas::Fila> linea(QByteArrayView bytes, bool conTexto = true)
 {
     if (bytes.endsWith('\r'))
         bytes.chop(1);
@@ -35,37 +40,105 @@ std::optional<std::pair<qint32, Citas::Cita>> linea(QByteArrayView bytes)
     bool ok = false;
     const qint32 id = campos[0].trimmed().toInt(&ok);
     Citas::Cita c{campos[1].trimmed(), campos[2].trimmed(), campos[3].trimmed()};
-    if (!ok || c.referencia.isEmpty() || c.texto.isEmpty())
+    if (!ok || c.referencia.isEmpty() || (conTexto && c.texto.isEmpty()))
         return std::nullopt;
     return std::pair{id, std::move(c)};
 }
+
+// The whole file, or nothing: a missing one, or one that is there but not
+// read (too big, not a regular file, not readable).
+Citas::Estado contenido(const QString& ruta, QByteArray* datos)
+{
+    // QFileInfo follows links; a pipe or a device is never opened (a pipe
+    // would hold the start until someone wrote to it).
+    const QFileInfo info(ruta);
+    if (!info.exists())
+        return Citas::Estado::Falta;
+    if (!info.isFile() || info.size() > Citas::MayorArchivo)
+        return Citas::Estado::Ilegible;
+    QFile f(ruta);
+    if (!f.open(QIODevice::ReadOnly) || f.isSequential())
+        return Citas::Estado::Ilegible;
+    *datos = f.read(Citas::MayorArchivo + 1);  // the file may have grown meanwhile
+    if (datos->size() > Citas::MayorArchivo || f.error() != QFile::NoError) {
+        datos->clear();
+        return Citas::Estado::Ilegible;
+    }
+    return Citas::Estado::Leida;
+}
+
+template <typename F>
+void porLinea(const QByteArray& datos, F&& f)
+{
+    for (qsizetype desde = 0; desde < datos.size();) {
+        qsizetype fin = datos.indexOf('\n', desde);
+        if (fin < 0)
+            fin = datos.size();
+        f(QByteArrayView(datos).sliced(desde, fin - desde));
+        desde = fin + 1;
+    }
+}
+
+QString limpio(const QString& s) { return s.normalized(QString::NormalizationForm_C).simplified(); }
 
 }  // namespace
 
 Citas Citas::Leer(const QString& ruta)
 {
     Citas citas;
-    // QFileInfo follows links; a pipe or a device is never opened (a pipe
-    // would hold the start until someone wrote to it).
-    const QFileInfo info(ruta);
-    if (!info.isFile() || info.size() > MayorArchivo)
+    QByteArray datos;
+    if (contenido(ruta, &datos) != Estado::Leida)
         return citas;
-    QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly) || f.isSequential())
-        return citas;
-    const QByteArray datos = f.read(MayorArchivo + 1);  // the file may have grown meanwhile
-    if (datos.size() > MayorArchivo)
-        return citas;
-    for (qsizetype desde = 0; desde < datos.size();) {
-        qsizetype fin = datos.indexOf('\n', desde);
-        if (fin < 0)
-            fin = datos.size();
-        auto fila = linea(QByteArrayView(datos).sliced(desde, fin - desde));
+    porLinea(datos, [&](QByteArrayView bytes) {
+        auto fila = linea(bytes);
         if (fila && !citas.citas_.contains(fila->first))  // one line per ID: the first stands
             citas.citas_.insert(fila->first, std::move(fila->second));
-        desde = fin + 1;
-    }
+    });
     return citas;
+}
+
+Citas::Lectura Citas::LeerParaEditar(const QString& ruta)
+{
+    Lectura l;
+    QByteArray datos;
+    l.estado = contenido(ruta, &datos);
+    QSet<qint32> vistos;
+    bool primera = true;
+    porLinea(datos, [&](QByteArrayView bytes) {
+        const bool cabecera = primera;
+        primera = false;
+        QByteArrayView sin = bytes.trimmed();
+        if (sin.startsWith("\xEF\xBB\xBF"))
+            sin = sin.sliced(3);
+        if (sin.isEmpty() || (cabecera && sin == Cabecera))
+            return;
+        auto fila = linea(bytes, false);
+        if (!fila)
+            l.otras << bytes.toByteArray();  // kept for whoever can mend it
+        else if (!vistos.contains(fila->first)) {  // as the game reads it: the first stands
+            vistos.insert(fila->first);
+            l.citas << std::move(*fila);
+        }
+    });
+    return l;
+}
+
+QByteArray Citas::Bytes(const QList<Fila>& citas, const QList<QByteArray>& otras)
+{
+    QByteArray datos = Cabecera + '\n';
+    for (const Fila& f : citas) {
+        const QString l = QString::number(f.first) + u'\t' + limpio(f.second.referencia) + u'\t' + limpio(f.second.texto)
+            + u'\t' + limpio(f.second.frase);
+        datos += l.toUtf8() + '\n';
+    }
+    for (const QByteArray& o : otras)
+        datos += o + '\n';
+    return datos;
+}
+
+bool Citas::Escribir(const QString& ruta, const QList<Fila>& citas, const QList<QByteArray>& otras)
+{
+    return ArchivoBase::escribirDatos(ruta, Bytes(citas, otras));
 }
 
 std::optional<Citas::Cita> Citas::de(qint32 id) const

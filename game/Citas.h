@@ -1,9 +1,12 @@
 #pragma once
 #include "Pregunta.h"
 
+#include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 // The passages of the questions: QBase.citas, the companion the build lays
 // beside the question base (the base itself keeps its ten fields). One line
@@ -38,6 +41,26 @@ public:
     static QString RutaPara(const RutasBase& rutas);
     static Citas Leer(const QString& ruta);
     static Citas DeLaBase(const RutasBase& rutas) { return Leer(RutaPara(rutas)); }
+
+    // The companion as the question editor keeps it in step with the base:
+    // whether it was there and read at all, its passages in the file's
+    // order (the first line of each ID; the text may be empty, a reference
+    // whose verse could not be read), and the lines that could not be read,
+    // as they were, so that saving keeps what it could not understand.
+    enum class Estado { Falta, Leida, Ilegible };  // Ilegible: there, but too big, not a file or not readable
+    using Fila = std::pair<qint32, Cita>;
+    struct Lectura {
+        Estado estado = Estado::Falta;
+        QList<Fila> citas;
+        QList<QByteArray> otras;
+    };
+    static Lectura LeerParaEditar(const QString& ruta);
+    // The file as the build writes it: the header, a line per passage (white
+    // space made one, so no field holds a tab or a line end), then otras as
+    // they were. Written aside and renamed into place; false when it could
+    // not be, and then the old file stands.
+    static QByteArray Bytes(const QList<Fila>& citas, const QList<QByteArray>& otras = {});
+    static bool Escribir(const QString& ruta, const QList<Fila>& citas, const QList<QByteArray>& otras = {});
 
     std::optional<Cita> de(qint32 id) const;
     qsizetype cuantas() const { return citas_.size(); }

@@ -106,6 +106,31 @@ private slots:
         QVERIFY(Citas::Leer(ruta()).de(1052));
     }
 
+    // What the editor writes reads back, line for line, in the game and in
+    // the editor: white space in a field (a tab, a line end typed into a
+    // phrase) made one space, so no line splits; a passage without its
+    // text yet the game skips and the editor keeps.
+    void escritaSeLee()
+    {
+        const QList<Citas::Fila> filas{
+            {1052, {QStringLiteral(" Jonás 1:17"), QStringLiteral("MAS Jehová\thabía\n prevenido"), QStringLiteral("un\tgran\r\npez ")}},
+            {2001, {QStringLiteral("Génesis 6:14"), QString(), QStringLiteral("un arca")}},
+        };
+        QVERIFY(Citas::Escribir(ruta(), filas, {QByteArray("5001\tG\xe9nesis")}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("QBase.citas")});
+        const Citas c = Citas::Leer(ruta());
+        QCOMPARE(c.cuantas(), 1);
+        QCOMPARE(c.de(1052)->referencia, QStringLiteral("Jonás 1:17"));
+        QCOMPARE(c.de(1052)->texto, QStringLiteral("MAS Jehová había prevenido"));
+        QCOMPARE(c.de(1052)->frase, QStringLiteral("un gran pez"));
+        const Citas::Lectura l = Citas::LeerParaEditar(ruta());
+        QCOMPARE(l.estado, Citas::Estado::Leida);
+        QCOMPARE(l.citas.size(), 2);
+        QCOMPARE(l.citas[1].first, 2001);
+        QCOMPARE(l.citas[1].second.frase, QStringLiteral("un arca"));
+        QCOMPARE(l.otras, QList<QByteArray>{QByteArray("5001\tG\xe9nesis")});
+    }
+
     // Beside the main file; beside the backup when the main file's folder has none.
     void ruta_()
     {
