@@ -189,7 +189,21 @@ void ElementosTablero::ColocarTarjeta()
         if (w->isVisibleTo(tablero_))
             ocupados << enTablero(w, w->rect());
     const QRect centro(Image1->pos(), Image1->pixmap().deviceIndependentSize().toSize().boundedTo(Image1->size()));
-    tarjeta->Colocar(lugarTarjeta(tablero_->rect(), ocupados, {centro}, tarjeta->Minimo()));
+    const QRect pregunta = TextoPregunta();
+    QList<QRect> mejorLibres{centro};
+    if (!pregunta.isEmpty())
+        mejorLibres.prepend(pregunta);  // the question beside its verse, where there is room
+    tarjeta->Colocar(lugarTarjeta(tablero_->rect(), ocupados, mejorLibres, tarjeta->Minimo()), pregunta);
+}
+
+QRect ElementosTablero::TextoPregunta() const
+{
+    const QString texto = txtPregunta->text().trimmed();
+    if (texto.isEmpty() || !txtPregunta->isVisibleTo(tablero_))
+        return {};
+    const QRect caja = txtPregunta->contentsRect();
+    const QRect usado = txtPregunta->fontMetrics().boundingRect(caja, int(txtPregunta->alignment()) | Qt::TextWordWrap, texto);
+    return usado.intersected(caja).translated(txtPregunta->pos());
 }
 
 QWidget* ElementosTablero::elemento(Elemento e) const

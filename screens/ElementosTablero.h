@@ -51,6 +51,8 @@ public:
     // show and must stay seen (Diseno::lugarTarjeta): run by the resize step
     // and whenever "Iniciar", "Opciones" or the question's ID shows or hides.
     void ColocarTarjeta();
+    // Where the question's text stands on the board (empty: no question).
+    QRect TextoPregunta() const;
 
 private:
     QWidget* elemento(Diseno::Elemento e) const;

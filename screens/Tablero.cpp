@@ -421,6 +421,7 @@ void Tablero::PreparaTablero()
     for (Resp* r : el_->Resp1)
         r->setEnabled(false);
     el_->txtPregunta->setText(QString(20, QLatin1Char(' ')));
+    el_->ColocarTarjeta();  // the question it kept clear of is gone
     for (Resp* r : el_->Resp1) {
         r->show();
         r->setSituation(0);

@@ -114,7 +114,7 @@ void TarjetaVerso::Quitar()
     hide();
 }
 
-void TarjetaVerso::Colocar(const QRect& lugar)
+void TarjetaVerso::Colocar(const QRect& lugar, const QRect& cubrir)
 {
     if (lugar.isEmpty()) {
         hide();
@@ -125,10 +125,19 @@ void TarjetaVerso::Colocar(const QRect& lugar)
     // and as high as the passage needs at the room's top: a short verse leaves
     // the rest of the question's place free.
     const int ancho = qMin(lugar.width(), 2 * Margen() + QFontMetrics(textoPleno_).averageCharWidth() * LetrasPorLinea);
+    // Fitted here, not in resizeEvent: a hidden widget gets that only when
+    // shown, too late for the height below.
     setGeometry(lugar.left() + (lugar.width() - ancho) / 2, lugar.top(), ancho, lugar.height());
+    Ajustar();
     const int usado = CajaTexto().top() + int(std::ceil(alto(texto_, recorte_, qMax(1, CajaTexto().width())))) + Margen();
-    if (!recorte_.texto.isEmpty() && usado < lugar.height())
+    if (!recorte_.texto.isEmpty() && usado < lugar.height()) {
         resize(width(), usado);
+        Ajustar();
+    }
+    if (!cubrir.isEmpty() && geometry().intersects(cubrir)) {
+        setGeometry(geometry().united(cubrir).intersected(lugar));
+        Ajustar();
+    }
     if (activa_ && isHidden())
         show();
 }

@@ -25,7 +25,9 @@ public:
     // The letters of the board's set, grown with the board past twice the design.
     void setLetra(bool grande, double crece);
     // The room it has on the board; none (empty) keeps it away for now.
-    void Colocar(const QRect& lugar);
+    // "cubrir" (the question's text) is either left clear or covered whole:
+    // a question peeking out beside the card reads as a fault.
+    void Colocar(const QRect& lugar, const QRect& cubrir = {});
 
     QString Referencia() const { return cita_.referencia; }
     const Citas::Recorte& Recorte() const { return recorte_; }  // as drawn

@@ -51,9 +51,13 @@ QRect lugarTarjeta(const QRect& tablero, const QList<QRect>& ocupados, QSize min
 QRect lugarTarjeta(const QRect& tablero, const QList<QRect>& ocupados, const QList<QRect>& mejorLibres, QSize minimo)
 {
     const QRect todo = lugarTarjeta(tablero, ocupados, minimo);
-    const QRect libre = lugarTarjeta(tablero, ocupados + mejorLibres, minimo);
     const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
-    return area(libre) * 5 >= area(todo) * 3 ? libre : todo;
+    for (qsizetype n = mejorLibres.size(); n > 0; --n) {
+        const QRect libre = lugarTarjeta(tablero, ocupados + mejorLibres.first(n), minimo);
+        if (area(libre) * 5 >= area(todo) * 3)
+            return libre;
+    }
+    return todo;
 }
 
 }  // namespace Diseno

@@ -11,8 +11,9 @@ namespace Diseno {
 // question, the centre picture) is simply not given. An empty rectangle
 // when nothing of at least minimo fits.
 QRect lugarTarjeta(const QRect& tablero, const QList<QRect>& ocupados, QSize minimo);
-// The same, leaving the rectangles "mejorLibres" (the centre picture) seen
-// too where that costs the card less than two fifths of its room.
+// The same, leaving the rectangles "mejorLibres" (the question's text, the
+// centre picture) seen too where that costs the card less than two fifths of
+// its room; where it costs more, the later ones are given up first.
 QRect lugarTarjeta(const QRect& tablero, const QList<QRect>& ocupados, const QList<QRect>& mejorLibres, QSize minimo);
 
 }  // namespace Diseno

@@ -274,9 +274,13 @@ private slots:
         TarjetaVerso* v = e.tarjeta;
         v->setCitas(Citas::Leer(citas));
         e.cmdIniciar->hide();  // placed between questions first: "Iniciar" coming back must move it
+        // Between questions the question is still there; waiting, it is blank.
+        e.txtPregunta->setText(QStringLiteral("¿Qué le dijo Jehová a Abram, después que Lot se apartó de él, que recorriera a lo largo y a lo ancho de la tierra que le daría para siempre?"));
         QVERIFY(v->Mostrar(1001));
         const QSet<QString> bajoLaTarjeta{QStringLiteral("txtPregunta"), QStringLiteral("Image1")};
         for (const bool esperando : {false, true}) {
+            if (esperando)
+                e.txtPregunta->setText(QString(20, QLatin1Char(' ')));
             e.cmdIniciar->setVisible(esperando);
             e.cmdOpciones->show();
             e.cmdSigPreg->setVisible(!esperando);
@@ -289,6 +293,17 @@ private slots:
                 continue;
             }
             const QRect tarjeta = caja(v);
+            // Placed afresh it lands where it is: a first placement while
+            // hidden must not be left unfitted.
+            const QRect antes = v->geometry();
+            const_cast<ElementosTablero&>(e).ColocarTarjeta();
+            if (v->geometry() != antes)
+                fallos << estado + QStringLiteral("card moves when placed again");
+            const QRect pregunta = e.TextoPregunta();
+            if (!esperando && pregunta.isEmpty())
+                fallos << estado + QStringLiteral("no question text found");
+            if (!pregunta.isEmpty() && tarjeta.intersects(pregunta) && !tarjeta.adjusted(-h, -h, h, h).contains(pregunta))
+                fallos << estado + QStringLiteral("the question peeks out beside the card");
             if (!a.t->rect().adjusted(h, h, -h, -h).contains(tarjeta))
                 fallos << estado + QStringLiteral("card cut by the board");
             for (const auto& [nombre, r] : zonas) {
