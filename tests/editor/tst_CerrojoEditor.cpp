@@ -5,6 +5,7 @@
 // under the editor's name) it opens BASE as the editor does, adds and saves
 // a question, says "guardado ID" and waits to be killed: the editor, open,
 // while the game starts.
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Biblia.h"
 #include "CerrojoBase.h"
@@ -28,12 +29,6 @@
 #include <cstdio>
 
 namespace {
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 qint64 vecesDe(const TablaBase& t, qint32 id)
 {
     for (const FilaBase& f : t)

@@ -2,6 +2,7 @@
 // them with the base and writes them back on saving, following the rows
 // through deletions, new levels and undo, and never wiping what it could not
 // read.
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Archivos.h"
 #include "Biblia.h"
@@ -18,18 +19,6 @@
 #include <QUndoStack>
 
 namespace {
-
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool escribirTodo(const QString& ruta, const QByteArray& b)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(b) == b.size();
-}
 
 const QByteArray Cabecera = "ID\tReferencia\tTexto\tEvidencia\n";
 // Génesis 6:14 in the Reina-Valera 1909, as the verse panel reads it.

@@ -1,5 +1,6 @@
 // The editor's bank without its window: edits and their undo, new IDs, the
 // checks as the teacher types, and what goes back to the file.
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Azar.h"
 #include "Documento.h"
@@ -23,18 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool escribirTodo(const QString& ruta, const QByteArray& b)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(b) == b.size();
-}
 
 // A base whose values use every tag a file may hold, so that "keeps its
 // tag" means something: a level stored as a double, a count as a 32-bit

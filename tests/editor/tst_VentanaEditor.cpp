@@ -1,4 +1,5 @@
 // The editor's real window, driven from the keyboard as a teacher would.
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Biblia.h"
 #include "CajaPregunta.h"
@@ -36,12 +37,6 @@
 #include <QUndoStack>
 
 namespace {
-
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Keys go where the focus is, as they do for the teacher.
 QWidget* foco() { return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow(); }

@@ -2,6 +2,7 @@
 //
 // A copy of this program named like the game or the editor stands in for
 // them (fakes/TitularCerrojo.h).
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Archivos.h"
 #include "CerrojoBase.h"
@@ -23,11 +24,6 @@
 #include <sys/stat.h>
 
 namespace {
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 }
 
 class TstCerrojoBase : public QObject {

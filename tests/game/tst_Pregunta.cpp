@@ -1,3 +1,4 @@
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Archivos.h"
 #include "fakes/BaseDePrueba.h"
@@ -13,12 +14,6 @@
 Q_DECLARE_METATYPE(ValorEtiquetado)
 
 namespace {
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void escribirBytes(const QString& ruta, const QByteArray& b)
 {
     QFile f(ruta);

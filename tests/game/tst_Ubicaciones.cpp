@@ -1,6 +1,7 @@
 // Where the game's files and the player's question base lie: beside the
 // program as always when the player may write there, otherwise a per-user
 // copy made from the shipped base and the only file the game then writes.
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Archivos.h"
 #include "CerrojoBase.h"
@@ -20,12 +21,6 @@
 #include <unistd.h>
 
 namespace {
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Every name in the folder with its bytes: what a run must leave as it was.
 QMap<QString, QByteArray> contenido(const QString& carpeta)
 {

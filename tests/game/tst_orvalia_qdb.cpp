@@ -1,3 +1,4 @@
+#include "fakes/ArchivosDePrueba.h"
 #include "ArchivoBase.h"
 #include "Comprobador.h"
 #include "Pregunta.h"
@@ -30,12 +31,6 @@ Resultado qdb(const QStringList& args, int espera = 60000)
     }
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
-}
-
-QByteArray leerTodo(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void escribir(const QString& ruta, const QByteArray& b)
