@@ -124,6 +124,7 @@ ControlesOpciones CrearControlesOpciones(QDialog* v)
 
     c.chkVersiculo = new CasillaVariasLineas(QStringLiteral("Mostrar el versículo después de cada respuesta"), v);
     c.chkVersiculo->setGeometry(caja(7410, 5400, 3075, 480));
+    c.chkVersiculo->setFont(v->font());  // as the boxes in the groups: the window's own letters
 
     QWidget* orden[] = {c.Check1, c.Check2[0], c.Check2[2], c.Check2[1], c.cmdReInitialize,
                         c.optTipoJuego[0], c.optTipoJuego[1], c.totalJug,
