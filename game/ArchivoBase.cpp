@@ -170,16 +170,13 @@ ArchivoBase::Lectura ArchivoBase::leer(const QByteArray& datos)
 
 ArchivoBase::Lectura ArchivoBase::leerArchivo(const QString& ruta, bool soloEstructura)
 {
-    // QFileInfo follows links: a link to a regular file is read, a link to
-    // a device is not.
-    const QFileInfo info(ruta);
-    if (!info.exists())
-        return fallo(QStringLiteral("no se puede abrir"));
-    if (!info.isFile())
-        return fallo(QStringLiteral("no es un archivo normal"));
     QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly) || f.isSequential())
-        return fallo(QStringLiteral("no se puede abrir"));
+    switch (AbrirArchivoNormal(f)) {
+    case Apertura::Abierto: break;
+    case Apertura::NoEsNormal: return fallo(QStringLiteral("no es un archivo normal"));
+    case Apertura::Falta:
+    case Apertura::NoSeAbre: return fallo(QStringLiteral("no se puede abrir"));
+    }
 
     // The header first: a file that does not start as a table is refused
     // before the rest is read, and no more is read than the table can take.

@@ -8,6 +8,22 @@
 #include <QRegularExpression>
 #include <filesystem>
 
+Apertura AbrirArchivoNormal(QFile& f)
+{
+    const QFileInfo info(f.fileName());
+    if (!info.exists())
+        return Apertura::Falta;
+    if (!info.isFile())
+        return Apertura::NoEsNormal;
+    if (!f.open(QIODevice::ReadOnly))
+        return Apertura::NoSeAbre;
+    if (f.isSequential()) {
+        f.close();
+        return Apertura::NoEsNormal;
+    }
+    return Apertura::Abierto;
+}
+
 namespace {
 std::filesystem::path rutaNativa(const QString& ruta)
 {

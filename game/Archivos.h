@@ -1,6 +1,14 @@
 #pragma once
 #include <QString>
 
+class QFile;
+
+// How opening a file for reading went. Only a regular file is opened (a
+// link to one is followed): a folder, a pipe or a device never, since a
+// pipe would hold the reader until someone wrote to it.
+enum class Apertura { Abierto, Falta, NoEsNormal, NoSeAbre };
+Apertura AbrirArchivoNormal(QFile& f);  // f names the file
+
 // Deletes a file and ignores every failure (missing, read-only, a folder...).
 void BorrarArchivo(const QString& ruta);
 

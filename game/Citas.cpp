@@ -49,15 +49,13 @@ std::optional<Citas::Fila> linea(QByteArrayView bytes, bool conTexto = true)
 // read (too big, not a regular file, not readable).
 Citas::Estado contenido(const QString& ruta, QByteArray* datos)
 {
-    // QFileInfo follows links; a pipe or a device is never opened (a pipe
-    // would hold the start until someone wrote to it).
-    const QFileInfo info(ruta);
-    if (!info.exists())
-        return Citas::Estado::Falta;
-    if (!info.isFile() || info.size() > Citas::MayorArchivo)
-        return Citas::Estado::Ilegible;
     QFile f(ruta);
-    if (!f.open(QIODevice::ReadOnly) || f.isSequential())
+    switch (AbrirArchivoNormal(f)) {
+    case Apertura::Abierto: break;
+    case Apertura::Falta: return Citas::Estado::Falta;
+    default: return Citas::Estado::Ilegible;
+    }
+    if (f.size() > Citas::MayorArchivo)
         return Citas::Estado::Ilegible;
     *datos = f.read(Citas::MayorArchivo + 1);  // the file may have grown meanwhile
     if (datos->size() > Citas::MayorArchivo || f.error() != QFile::NoError) {
