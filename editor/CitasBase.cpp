@@ -1,6 +1,5 @@
 #include "CitasBase.h"
 
-#include "Archivos.h"
 #include "ArchivoPreguntas.h"
 #include "Biblia.h"
 #include "ModeloPreguntas.h"
@@ -14,13 +13,8 @@ namespace CitasBase {
 
 namespace {
 // A reference as a key: "Génesis  6:14 " is "Génesis 6:14".
-QString clave(const QString& referencia) { return referencia.normalized(QString::NormalizationForm_C).simplified(); }
+QString clave(const QString& referencia) { return Citas::Limpio(referencia); }
 }  // namespace
-
-QString rutaJunto(const QString& rutaBase)
-{
-    return RutaDesde(QFileInfo(rutaBase).absolutePath(), Citas::NombreArchivo());
-}
 
 Abierta leer(const QString& rutaBase, FilasEditables& filas)
 {
@@ -55,7 +49,7 @@ Abierta leer(const QString& rutaBase, FilasEditables& filas)
 
 Escritura escribir(const QString& rutaBase, const FilasEditables& filas, Abierta& abierta, const Biblia* biblia)
 {
-    const QString ruta = rutaJunto(rutaBase);
+    const QString ruta = Citas::Junto(rutaBase);
     const QString nombre = ArchivoPreguntas::nombre(ruta);
     if (abierta.estado == Citas::Estado::Ilegible && abierta.ruta == ruta)
         return {true, QStringLiteral("%1 no se pudo leer al abrir la base, así que quedó como estaba: "

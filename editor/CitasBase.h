@@ -26,9 +26,6 @@ struct Abierta {
     QHash<QString, QString> textos;
 };
 
-// Where a base's companion is written: beside it.
-QString rutaJunto(const QString& rutaBase);
-
 // Reads the companion of the base at rutaBase (as the game finds it) into
 // filas. A missing, oversized or damaged one gives rows without passages.
 Abierta leer(const QString& rutaBase, FilasEditables& filas);

@@ -10,12 +10,19 @@
 
 QString Citas::NombreArchivo() { return QStringLiteral("QBase.citas"); }
 
+QString Citas::Junto(const QString& rutaBase)
+{
+    return RutaDesde(QFileInfo(rutaBase).absolutePath(), NombreArchivo());
+}
+
+QString Citas::Limpio(const QString& s) { return s.normalized(QString::NormalizationForm_C).simplified(); }
+
 QString Citas::RutaPara(const RutasBase& rutas)
 {
-    const QString junto = RutaDesde(QFileInfo(rutas.principal).absolutePath(), NombreArchivo());
+    const QString junto = Junto(rutas.principal);
     if (QFileInfo::exists(junto) || rutas.respaldo.isEmpty())
         return junto;
-    return RutaDesde(QFileInfo(rutas.respaldo).absolutePath(), NombreArchivo());
+    return Junto(rutas.respaldo);
 }
 
 namespace {
@@ -77,8 +84,6 @@ void porLinea(const QByteArray& datos, F&& f)
     }
 }
 
-QString limpio(const QString& s) { return s.normalized(QString::NormalizationForm_C).simplified(); }
-
 }  // namespace
 
 Citas Citas::Leer(const QString& ruta)
@@ -125,8 +130,8 @@ QByteArray Citas::Bytes(const QList<Fila>& citas, const QList<QByteArray>& otras
 {
     QByteArray datos = Cabecera + '\n';
     for (const Fila& f : citas) {
-        const QString l = QString::number(f.first) + u'\t' + limpio(f.second.referencia) + u'\t' + limpio(f.second.texto)
-            + u'\t' + limpio(f.second.frase);
+        const QString l = QString::number(f.first) + u'\t' + Limpio(f.second.referencia) + u'\t' + Limpio(f.second.texto)
+            + u'\t' + Limpio(f.second.frase);
         datos += l.toUtf8() + '\n';
     }
     for (const QByteArray& o : otras)

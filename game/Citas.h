@@ -34,6 +34,11 @@ public:
 
     static constexpr qint64 MayorArchivo = 4 * 1024 * 1024;
     static QString NombreArchivo();  // "QBase.citas"
+    // The companion's place beside a base file.
+    static QString Junto(const QString& rutaBase);
+    // A field as the file keeps it, and as references are compared: one
+    // Unicode form, white space made one (no tab, no line end).
+    static QString Limpio(const QString& s);
 
     // The companion of a base: beside the main file, or beside the backup
     // when the main file's folder has none (a per-user copy made before

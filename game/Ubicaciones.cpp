@@ -100,8 +100,8 @@ bool prepararBase(const Base& base)
 // one that is not a regular file of a sensible size is left behind.
 void prepararCitas(const Base& base)
 {
-    const QString destino = RutaDesde(QFileInfo(base.rutas.principal).absolutePath(), Citas::NombreArchivo());
-    const QString origen = RutaDesde(QFileInfo(base.inicial).absolutePath(), Citas::NombreArchivo());
+    const QString destino = Citas::Junto(base.rutas.principal);
+    const QString origen = Citas::Junto(base.inicial);
     const QFileInfo info(origen);
     if (QFileInfo::exists(destino) || QFileInfo(destino).isSymLink() || !info.isFile()
         || info.size() > Citas::MayorArchivo)
