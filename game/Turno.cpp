@@ -17,12 +17,14 @@ qint16 SiguienteActivo(const Modulo& m)
     return -1;
 }
 
+bool SigueAlInstante(const Modulo& m, bool sigueEnJuego) { return sigueEnJuego && m.ContinuousPlay && m.jumpNext; }
+
 Tras Siguiente(Modulo& m)
 {
     if (m.ContinuousPlay) {
         if (!m.actual().EnJuego)
             return Tras::OtroJugador;
-        return m.jumpNext ? Tras::PreguntaYa : Tras::BotonSiguiente;
+        return SigueAlInstante(m, true) ? Tras::PreguntaYa : Tras::BotonSiguiente;
     }
     m.JugadorActual = SiguienteActivo(m);
     return m.JugadorActual == -1 ? Tras::FinDePartida : Tras::TurnoDe;

@@ -16,6 +16,12 @@ enum class Tras {
     FinDePartida,      // turns mode, nobody left: standings (if more than one), reset, PreparaTablero
 };
 
+// Whether the board goes on to the next question at once, nobody waiting:
+// continuous play with jumpNext while the player stays in the game
+// (sigueEnJuego: asked before an outcome is applied, the caller says what it
+// will leave).
+bool SigueAlInstante(const Modulo& m, bool sigueEnJuego);
+
 // Decides Siguiente. In turns mode it also moves JugadorActual (SiguienteActivo);
 // at the end of a match in turns mode JugadorActual is left at -1 so that the
 // standings close the match with it, as the board expects.

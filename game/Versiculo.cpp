@@ -2,6 +2,7 @@
 
 #include "Modulo.h"
 #include "Premios.h"
+#include "Turno.h"
 
 namespace Versiculo {
 
@@ -10,8 +11,7 @@ bool Mostrar(const Modulo& m, Cierre c)
     if (!m.MostrarVersiculo)
         return false;
     // A right answer below the top prize keeps the player in the game.
-    const bool sigue = c == Cierre::Acierto && m.actual().Escalon < Premios::PasoMaximo;
-    return !(sigue && m.ContinuousPlay && m.jumpNext);
+    return !Turno::SigueAlInstante(m, c == Cierre::Acierto && m.actual().Escalon < Premios::PasoMaximo);
 }
 
 }  // namespace Versiculo
