@@ -125,27 +125,32 @@ void TarjetaVerso::Colocar(const QRect& lugar, const QRect& cubrir)
     // and as high as the passage needs at the room's top: a short verse leaves
     // the rest of the question's place free.
     const int ancho = qMin(lugar.width(), 2 * Margen() + QFontMetrics(textoPleno_).averageCharWidth() * LetrasPorLinea);
-    // Fitted here, not in resizeEvent: a hidden widget gets that only when
-    // shown, too late for the height below.
+    // Fitted here, once for each size, not in resizeEvent: a hidden widget
+    // gets that only when shown, too late for the height below.
+    colocando_ = true;
     setGeometry(lugar.left() + (lugar.width() - ancho) / 2, lugar.top(), ancho, lugar.height());
     Ajustar();
+    // Lower, the same cut fits: nothing to fit again.
     const int usado = CajaTexto().top() + int(std::ceil(alto(texto_, recorte_, qMax(1, CajaTexto().width())))) + Margen();
-    if (!recorte_.texto.isEmpty() && usado < lugar.height()) {
+    if (!recorte_.texto.isEmpty() && usado < lugar.height())
         resize(width(), usado);
-        Ajustar();
-    }
     if (!cubrir.isEmpty() && geometry().intersects(cubrir)) {
-        setGeometry(geometry().united(cubrir).intersected(lugar));
-        Ajustar();
+        const QRect todo = geometry().united(cubrir).intersected(lugar);
+        if (todo != geometry()) {
+            setGeometry(todo);
+            Ajustar();
+        }
     }
     if (activa_ && isHidden())
         show();
+    colocando_ = false;
 }
 
 void TarjetaVerso::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    Ajustar();
+    if (!colocando_)
+        Ajustar();
 }
 
 // The most of the passage that fits, around the phrase; where not even the

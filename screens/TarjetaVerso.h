@@ -55,4 +55,5 @@ private:
     QFont textoPleno_;  // before any shrinking
     double crece_ = 1.0;
     bool activa_ = false;
+    bool colocando_ = false;  // Colocar fits the passage itself
 };
